@@ -1,0 +1,214 @@
+#include "db/Connection.h"
+
+#include "db/ConnectionString.h"
+#include "db/DbError.h"
+#include "db/Recordset.h"
+#include "db/SqlText.h"
+#include "db/StatementLog.h"
+
+#include <QFile>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <algorithm>
+#include <atomic>
+
+namespace lostrand {
+
+namespace {
+
+Connection::OpenHook& openHook()
+{
+    static Connection::OpenHook hook;
+    return hook;
+}
+
+QString nextConnectionName()
+{
+    static std::atomic<unsigned> counter{0};
+    return QStringLiteral("lostrand-%1").arg(++counter);
+}
+
+bool isSqliteFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    static const QByteArray header("SQLite format 3\0", 16);
+    return file.read(header.size()) == header;
+}
+
+QString errorText(const QSqlError& error)
+{
+    const QString text = error.text().trimmed();
+    return text.isEmpty() ? QStringLiteral("unknown database error") : text;
+}
+
+} // namespace
+
+void Connection::setOpenHook(OpenHook hook)
+{
+    openHook() = std::move(hook);
+}
+
+Connection::Connection() : m_name(nextConnectionName()) {}
+
+Connection::~Connection()
+{
+    close();
+    resetDatabase();
+}
+
+void Connection::setConnectionString(const QString& text)
+{
+    if (isOpen())
+        throw DbError({}, QStringLiteral("Operation is not allowed when the object is open."));
+    m_connectionString = text;
+}
+
+void Connection::open()
+{
+    if (isOpen())
+        throw DbError({}, QStringLiteral("Operation is not allowed when the object is open."));
+    if (openHook())
+        openHook()(m_connectionString);
+    const ConnectionString parsed(m_connectionString);
+    const QString file = parsed.value(QStringLiteral("dbq"));
+    if (ConnectionString::isAccessDriver(parsed.value(QStringLiteral("driver"))) &&
+        isSqliteFile(file)) {
+        openSqlite(file);
+    } else {
+        openOdbc();
+    }
+    m_inTransaction = false;
+}
+
+void Connection::resetDatabase()
+{
+    m_db = QSqlDatabase();
+    if (QSqlDatabase::contains(m_name))
+        QSqlDatabase::removeDatabase(m_name);
+}
+
+void Connection::openSqlite(const QString& path)
+{
+    resetDatabase();
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    m_db.setDatabaseName(path);
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_commandTimeout * 1000));
+    if (!m_db.open())
+        throw DbError({}, errorText(m_db.lastError()));
+    m_dialect = SqlDialect::Sqlite;
+    m_logName = path;
+    // Every write of a run is its own statement; WAL with NORMAL sync keeps that affordable and
+    // still rolls back an interrupted transaction on the next open.
+    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL"}) {
+        QSqlQuery query(m_db);
+        if (!query.exec(QString::fromLatin1(pragma))) {
+            const QString message = errorText(query.lastError());
+            query = QSqlQuery();
+            m_db.close();
+            throw DbError(QString::fromLatin1(pragma), message);
+        }
+    }
+}
+
+void Connection::openOdbc()
+{
+    resetDatabase();
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_name);
+    m_db.setDatabaseName(m_connectionString);
+    if (!m_db.open())
+        throw DbError({}, errorText(m_db.lastError()));
+    const ConnectionString parsed(m_connectionString);
+    if (m_db.driver()->dbmsType() == QSqlDriver::MSSqlServer)
+        m_dialect = SqlDialect::SqlServer;
+    else if (ConnectionString::isAccessDriver(parsed.value(QStringLiteral("driver"))))
+        m_dialect = SqlDialect::Access;
+    else
+        m_dialect = SqlDialect::Other;
+    m_logName = m_connectionString;
+}
+
+void Connection::close()
+{
+    // Recordsets close themselves out of the list, so walk a copy.
+    const std::vector<Recordset*> open = m_recordsets;
+    for (Recordset* recordset : open)
+        recordset->close();
+    m_recordsets.clear();
+    if (m_db.isValid() && m_db.isOpen()) {
+        if (m_inTransaction)
+            m_db.rollback();
+        m_db.close();
+    }
+    m_inTransaction = false;
+}
+
+void Connection::requireOpen(const QString& sql) const
+{
+    if (!isOpen())
+        throw DbError(sql, QStringLiteral("Operation is not allowed when the object is closed."));
+}
+
+qint64 Connection::execute(const QString& sql)
+{
+    requireOpen(sql);
+    StatementLog::record(m_logName, StatementLog::Kind::Execute, sql);
+    QSqlQuery query(m_db);
+    if (!query.exec(sql))
+        throw DbError(sql, errorText(query.lastError()));
+    return query.numRowsAffected();
+}
+
+void Connection::beginTrans()
+{
+    requireOpen(QStringLiteral("BEGIN TRANSACTION"));
+    if (m_inTransaction)
+        throw DbError(QStringLiteral("BEGIN TRANSACTION"),
+                      QStringLiteral("A transaction is already open on this connection."));
+    StatementLog::record(m_logName, StatementLog::Kind::Begin, QStringLiteral("BEGIN"));
+    if (!m_db.transaction())
+        throw DbError(QStringLiteral("BEGIN TRANSACTION"), errorText(m_db.lastError()));
+    m_inTransaction = true;
+}
+
+void Connection::commitTrans()
+{
+    requireOpen(QStringLiteral("COMMIT"));
+    if (!m_inTransaction)
+        throw DbError(QStringLiteral("COMMIT"), QStringLiteral("No transaction is open."));
+    StatementLog::record(m_logName, StatementLog::Kind::Commit, QStringLiteral("COMMIT"));
+    if (!m_db.commit())
+        throw DbError(QStringLiteral("COMMIT"), errorText(m_db.lastError()));
+    m_inTransaction = false;
+}
+
+void Connection::rollbackTrans()
+{
+    requireOpen(QStringLiteral("ROLLBACK"));
+    if (!m_inTransaction)
+        throw DbError(QStringLiteral("ROLLBACK"), QStringLiteral("No transaction is open."));
+    StatementLog::record(m_logName, StatementLog::Kind::Rollback, QStringLiteral("ROLLBACK"));
+    m_inTransaction = false;
+    if (!m_db.rollback())
+        throw DbError(QStringLiteral("ROLLBACK"), errorText(m_db.lastError()));
+}
+
+QString Connection::quote(const QString& text) const
+{
+    return SqlText::quote(text, m_dialect);
+}
+
+void Connection::attach(Recordset* recordset)
+{
+    m_recordsets.push_back(recordset);
+}
+
+void Connection::detach(Recordset* recordset)
+{
+    m_recordsets.erase(std::remove(m_recordsets.begin(), m_recordsets.end(), recordset),
+                       m_recordsets.end());
+}
+
+} // namespace lostrand

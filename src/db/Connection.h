@@ -1,0 +1,100 @@
+#pragma once
+
+#include "db/SqlDialect.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace lostrand {
+
+class Recordset;
+
+// An ADO-style connection over QtSql. The connection string is the ODBC string the window
+// builds. An Access-driver string whose DBQ file is an SQLite database opens on the embedded
+// SQLite engine; every other string goes to the ODBC driver manager unchanged.
+class Connection
+{
+public:
+    enum State
+    {
+        StateClosed = 0,
+        StateOpen = 1
+    };
+    enum class CursorLocation
+    {
+        Server,
+        Client
+    };
+    enum class Mode
+    {
+        Unknown,
+        ReadWrite
+    };
+
+    // Runs before every open with the connection string; a test may throw a DbError from it to
+    // make that open fail.
+    using OpenHook = std::function<void(const QString& connectionString)>;
+    static void setOpenHook(OpenHook hook);
+
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Like ADO, the string of an open connection cannot change.
+    void setConnectionString(const QString& text);
+    const QString& connectionString() const { return m_connectionString; }
+    void setCommandTimeout(int seconds) { m_commandTimeout = seconds; }
+    int commandTimeout() const { return m_commandTimeout; }
+    void setCursorLocation(CursorLocation location) { m_cursorLocation = location; }
+    CursorLocation cursorLocation() const { return m_cursorLocation; }
+    void setMode(Mode mode) { m_mode = mode; }
+    Mode mode() const { return m_mode; }
+
+    // Fails on a connection that is already open, as ADO does.
+    void open();
+    // Closes the recordsets opened on it; an open transaction is not committed.
+    void close();
+    int state() const { return m_db.isValid() && m_db.isOpen() ? StateOpen : StateClosed; }
+    bool isOpen() const { return state() == StateOpen; }
+
+    // Runs one statement as command text; gives the rows it affected.
+    qint64 execute(const QString& sql);
+
+    void beginTrans();
+    void commitTrans();
+    void rollbackTrans();
+    bool inTransaction() const { return m_inTransaction; }
+
+    SqlDialect dialect() const { return m_dialect; }
+    // A text value for a statement on this connection (see SqlText::quote).
+    QString quote(const QString& text) const;
+
+    QSqlDatabase& database() { return m_db; }
+    // The name under which statements of this connection are logged: the database file.
+    const QString& logName() const { return m_logName; }
+
+private:
+    friend class Recordset;
+    void attach(Recordset* recordset);
+    void detach(Recordset* recordset);
+    void requireOpen(const QString& sql) const;
+    void openSqlite(const QString& path);
+    void openOdbc();
+    void resetDatabase();
+
+    QString m_name;
+    QString m_connectionString;
+    QString m_logName;
+    int m_commandTimeout = 30;
+    CursorLocation m_cursorLocation = CursorLocation::Server;
+    Mode m_mode = Mode::Unknown;
+    QSqlDatabase m_db;
+    SqlDialect m_dialect = SqlDialect::Other;
+    bool m_inTransaction = false;
+    std::vector<Recordset*> m_recordsets;
+};
+
+} // namespace lostrand

@@ -1,0 +1,262 @@
+#include "db/Recordset.h"
+
+#include "db/Connection.h"
+#include "db/DbError.h"
+#include "db/StatementLog.h"
+
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace lostrand {
+
+Recordset::Recordset() = default;
+
+Recordset::~Recordset()
+{
+    close();
+}
+
+void Recordset::open(const QString& sql, Connection& connection, CursorType, LockType)
+{
+    if (isOpen())
+        throw DbError(sql, QStringLiteral("Operation is not allowed when the object is open."));
+    if (!connection.isOpen())
+        throw DbError(sql, QStringLiteral("Operation is not allowed when the object is closed."));
+    StatementLog::record(connection.logName(), StatementLog::Kind::Query, sql);
+    auto query = std::make_unique<QSqlQuery>(connection.database());
+    query->setForwardOnly(true);
+    if (!query->exec(sql))
+        throw DbError(sql, query->lastError().text().trimmed());
+    m_query = std::move(query);
+    m_connection = &connection;
+    m_sql = sql;
+    m_fields.clear();
+    m_index.clear();
+    const QSqlRecord record = m_query->record();
+    for (int i = 0; i < record.count(); ++i) {
+        m_fields.append(record.fieldName(i));
+        m_index.insert(record.fieldName(i).toLower(), i);
+    }
+    m_ahead.clear();
+    m_rowsBefore = 0;
+    m_exhausted = false;
+    m_edit = Edit::None;
+    m_changes.clear();
+    m_hasCurrent = fetch(m_current);
+    connection.attach(this);
+}
+
+void Recordset::close()
+{
+    if (!m_query)
+        return;
+    m_query->finish();
+    m_query.reset();
+    if (m_connection)
+        m_connection->detach(this);
+    m_connection = nullptr;
+    m_ahead.clear();
+    m_current.clear();
+    m_hasCurrent = false;
+    m_edit = Edit::None;
+    m_changes.clear();
+}
+
+bool Recordset::fetch(Row& row)
+{
+    if (!m_ahead.empty()) {
+        row = std::move(m_ahead.front());
+        m_ahead.pop_front();
+        return true;
+    }
+    return readNext(row);
+}
+
+bool Recordset::readNext(Row& row)
+{
+    if (m_exhausted)
+        return false;
+    if (!m_query->next()) {
+        m_exhausted = true;
+        if (m_query->lastError().isValid())
+            throw DbError(m_sql, m_query->lastError().text().trimmed());
+        return false;
+    }
+    row.clear();
+    row.reserve(m_fields.size());
+    for (int i = 0; i < m_fields.size(); ++i)
+        row.append(m_query->isNull(i) ? QVariant() : m_query->value(i));
+    return true;
+}
+
+bool Recordset::eof() const
+{
+    if (!isOpen())
+        fail(QStringLiteral("Operation is not allowed when the object is closed."));
+    return !m_hasCurrent;
+}
+
+void Recordset::moveNext()
+{
+    if (!isOpen() || !m_hasCurrent)
+        fail(QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
+    ++m_rowsBefore;
+    m_edit = Edit::None;
+    m_changes.clear();
+    m_hasCurrent = fetch(m_current);
+}
+
+qint64 Recordset::recordCount()
+{
+    if (!isOpen())
+        fail(QStringLiteral("Operation is not allowed when the object is closed."));
+    // Reading ahead keeps the rows for the moves that follow, so each row is fetched once.
+    Row row;
+    while (readNext(row))
+        m_ahead.push_back(std::move(row));
+    return m_rowsBefore + (m_hasCurrent ? 1 : 0) + static_cast<qint64>(m_ahead.size());
+}
+
+int Recordset::indexOf(const QString& field) const
+{
+    const auto it = m_index.constFind(field.toLower());
+    if (it == m_index.constEnd())
+        fail(QStringLiteral("Item cannot be found in the collection: %1").arg(field));
+    return it.value();
+}
+
+QVariant Recordset::value(const QString& field) const
+{
+    const int index = indexOf(field);
+    if (m_edit != Edit::None && m_changes.contains(index))
+        return m_changes.value(index);
+    if (!m_hasCurrent)
+        fail(QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
+    return m_current.at(index);
+}
+
+bool Recordset::isNull(const QString& field) const
+{
+    const QVariant v = value(field);
+    return !v.isValid() || v.isNull();
+}
+
+QString Recordset::text(const QString& field) const
+{
+    const QVariant v = value(field);
+    if (!v.isValid() || v.isNull())
+        fail(QStringLiteral("Invalid use of Null: %1").arg(field));
+    return v.toString();
+}
+
+void Recordset::addNew()
+{
+    if (!isOpen())
+        fail(QStringLiteral("Operation is not allowed when the object is closed."));
+    m_edit = Edit::Adding;
+    m_changes.clear();
+}
+
+void Recordset::setValue(const QString& field, const QVariant& v)
+{
+    const int index = indexOf(field);
+    if (m_edit == Edit::None) {
+        if (!m_hasCurrent)
+            fail(QStringLiteral(
+                "Either BOF or EOF is True, or the current record has been deleted."));
+        m_edit = Edit::Editing;
+    }
+    m_changes.insert(index, v);
+}
+
+QString Recordset::tableName() const
+{
+    static const QRegularExpression single(
+        QStringLiteral("\\bfrom\\s+\\[?([A-Za-z_][A-Za-z0-9_]*)\\]?\\s*(where\\b.*|order\\b.*)?$"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const auto match = single.match(m_sql.trimmed());
+    if (!match.hasMatch())
+        fail(QStringLiteral("The recordset is not updatable."));
+    return match.captured(1);
+}
+
+QString Recordset::literal(const QVariant& v) const
+{
+    if (!v.isValid() || v.isNull())
+        return QStringLiteral("Null");
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+        return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return QString::number(v.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return QString::number(v.toDouble(), 'g', 17);
+    default:
+        return m_connection->quote(v.toString());
+    }
+}
+
+QString Recordset::insertStatement() const
+{
+    QStringList columns;
+    QStringList values;
+    for (auto it = m_changes.constBegin(); it != m_changes.constEnd(); ++it) {
+        columns.append(m_fields.at(it.key()));
+        values.append(literal(it.value()));
+    }
+    return QStringLiteral("Insert Into %1 (%2) Values( %3 )")
+        .arg(tableName(), columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+}
+
+QString Recordset::updateStatement() const
+{
+    QStringList sets;
+    for (auto it = m_changes.constBegin(); it != m_changes.constEnd(); ++it)
+        sets.append(m_fields.at(it.key()) + QStringLiteral(" = ") + literal(it.value()));
+    // Optimistic locking: the row must still hold what was read, or nobody's change is lost.
+    QStringList where;
+    for (int i = 0; i < m_fields.size(); ++i) {
+        const QVariant& original = m_current.at(i);
+        if (!original.isValid() || original.isNull())
+            where.append(m_fields.at(i) + QStringLiteral(" Is Null"));
+        else
+            where.append(m_fields.at(i) + QStringLiteral(" = ") + literal(original));
+    }
+    return QStringLiteral("Update %1 Set %2 Where %3")
+        .arg(tableName(), sets.join(QStringLiteral(", ")), where.join(QStringLiteral(" And ")));
+}
+
+void Recordset::update()
+{
+    if (!isOpen())
+        fail(QStringLiteral("Operation is not allowed when the object is closed."));
+    if (m_edit == Edit::None || m_changes.isEmpty()) {
+        m_edit = Edit::None;
+        return;
+    }
+    const QString sql = m_edit == Edit::Adding ? insertStatement() : updateStatement();
+    const qint64 affected = m_connection->execute(sql);
+    if (affected != 1)
+        throw DbError(sql, QStringLiteral("Row cannot be located for updating. Some values may "
+                                          "have been changed since it was last read."));
+    if (m_edit == Edit::Editing) {
+        for (auto it = m_changes.constBegin(); it != m_changes.constEnd(); ++it)
+            m_current[it.key()] = it.value();
+    }
+    m_edit = Edit::None;
+    m_changes.clear();
+}
+
+void Recordset::fail(const QString& message) const
+{
+    throw DbError(m_sql, message);
+}
+
+} // namespace lostrand

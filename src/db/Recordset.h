@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <deque>
+#include <memory>
+
+class QSqlQuery;
+
+namespace lostrand {
+
+class Connection;
+
+// An ADO-style recordset over one select. Rows are fetched as the caller moves through them,
+// so a caller that reads only the first row of a large result pays for one row.
+class Recordset
+{
+public:
+    enum CursorType
+    {
+        OpenKeyset = 1
+    };
+    enum LockType
+    {
+        LockOptimistic = 3
+    };
+    enum State
+    {
+        StateClosed = 0,
+        StateOpen = 1
+    };
+
+    Recordset();
+    ~Recordset();
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    // Opening an open recordset fails, as ADO does.
+    void open(const QString& sql, Connection& connection, CursorType cursor = OpenKeyset,
+              LockType lock = LockOptimistic);
+    void close();
+    int state() const { return m_query ? StateOpen : StateClosed; }
+    bool isOpen() const { return state() == StateOpen; }
+
+    bool eof() const;
+    void moveNext();
+    // The exact number of rows of the result, whatever the position.
+    qint64 recordCount();
+
+    // Field values of the current row by name, case-insensitively. A Null is an invalid
+    // QVariant, so it stays apart from an empty text.
+    QVariant value(const QString& field) const;
+    bool isNull(const QString& field) const;
+    // A text field; a Null ends the caller's work with an error, as reading it in ADO does.
+    QString text(const QString& field) const;
+    int fieldCount() const { return static_cast<int>(m_fields.size()); }
+    QString fieldName(int index) const { return m_fields.value(index); }
+
+    // Add new / edit + update on a select over a single table become INSERT / UPDATE.
+    void addNew();
+    void setValue(const QString& field, const QVariant& value);
+    void update();
+
+private:
+    using Row = QList<QVariant>;
+    bool fetch(Row& row);
+    bool readNext(Row& row);
+    int indexOf(const QString& field) const;
+    QString literal(const QVariant& value) const;
+    QString updateStatement() const;
+    QString insertStatement() const;
+    QString tableName() const;
+    [[noreturn]] void fail(const QString& message) const;
+
+    Connection* m_connection = nullptr;
+    std::unique_ptr<QSqlQuery> m_query;
+    QString m_sql;
+    QList<QString> m_fields;
+    QHash<QString, int> m_index;
+    Row m_current;
+    bool m_hasCurrent = false;
+    bool m_exhausted = false;
+    std::deque<Row> m_ahead;
+    qint64 m_rowsBefore = 0;
+    enum class Edit
+    {
+        None,
+        Adding,
+        Editing
+    } m_edit = Edit::None;
+    QHash<int, QVariant> m_changes;
+};
+
+} // namespace lostrand

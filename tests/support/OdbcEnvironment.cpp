@@ -1,0 +1,43 @@
+#include "support/OdbcEnvironment.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+#include <stdexcept>
+
+namespace lostrand::test {
+
+QString OdbcEnvironment::folder()
+{
+    static const QString dir = [] {
+        const QString path = QDir::temp().filePath(
+            QStringLiteral("lostrand-odbc-%1").arg(QCoreApplication::applicationPid()));
+        QDir().mkpath(path);
+        return path;
+    }();
+    return dir;
+}
+
+void OdbcEnvironment::install()
+{
+    const QString dir = folder();
+    QFile inst(QDir(dir).filePath(QStringLiteral("odbcinst.ini")));
+    if (!inst.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw std::runtime_error("cannot write the test odbcinst.ini");
+    QTextStream out(&inst);
+    out << "[SQL Server]\n"
+        << "Description=SQLite3 ODBC driver standing in for SQL Server\n"
+        << "Driver=" << LOSTRAND_SQLITE_ODBC_DRIVER << "\n"
+        << "Setup=" << LOSTRAND_SQLITE_ODBC_DRIVER << "\n";
+    inst.close();
+    QFile ini(QDir(dir).filePath(QStringLiteral("odbc.ini")));
+    if (!ini.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw std::runtime_error("cannot write the test odbc.ini");
+    ini.close();
+    qputenv("ODBCSYSINI", dir.toLocal8Bit());
+    qputenv("ODBCINSTINI", "odbcinst.ini");
+    qputenv("ODBCINI", QDir(dir).filePath(QStringLiteral("odbc.ini")).toLocal8Bit());
+}
+
+} // namespace lostrand::test
