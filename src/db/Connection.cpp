@@ -195,6 +195,15 @@ void Connection::rollbackTrans()
         throw DbError(QStringLiteral("ROLLBACK"), errorText(m_db.lastError()));
 }
 
+bool Connection::hasTable(const QString& name) const
+{
+    requireOpen({});
+    const QStringList tables = m_db.tables(QSql::Tables);
+    return std::any_of(tables.begin(), tables.end(), [&name](const QString& table) {
+        return table.compare(name, Qt::CaseInsensitive) == 0;
+    });
+}
+
 QString Connection::quote(const QString& text) const
 {
     return SqlText::quote(text, m_dialect);

@@ -68,6 +68,10 @@ public:
     void rollbackTrans();
     bool inTransaction() const { return m_inTransaction; }
 
+    // Whether the database has a table of that name, compared case-insensitively as Access
+    // and SQL Server compare names.
+    bool hasTable(const QString& name) const;
+
     SqlDialect dialect() const { return m_dialect; }
     // A text value for a statement on this connection (see SqlText::quote).
     QString quote(const QString& text) const;

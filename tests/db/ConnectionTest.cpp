@@ -178,3 +178,16 @@ TEST_F(ConnectionTest, ClosingAConnectionClosesItsRecordsets)
     cn.close();
     EXPECT_FALSE(rs.isOpen());
 }
+
+TEST_F(ConnectionTest, ItTellsWhichTablesExist)
+{
+    for (const bool odbc : {false, true}) {
+        Connection cn;
+        cn.setConnectionString(odbc ? TestDatabase::sqlServerString(file)
+                                    : TestDatabase::accessTargetString(file));
+        cn.open();
+        EXPECT_TRUE(cn.hasTable(QStringLiteral("T")));
+        EXPECT_TRUE(cn.hasTable(QStringLiteral("t")));
+        EXPECT_FALSE(cn.hasTable(QStringLiteral("PriceList")));
+    }
+}

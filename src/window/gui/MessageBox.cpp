@@ -1,4 +1,4 @@
-#include "window/MessageBox.h"
+#include "window/gui/MessageBox.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
