@@ -25,6 +25,8 @@ struct PriceItem
     QString DisPrice;
     Currency Sale;
     QString DisSale;
+
+    friend bool operator==(const PriceItem&, const PriceItem&) = default;
 };
 
 } // namespace lostrand

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/QtPrinters.h"
 #include "window/WindowPort.h"
 
 #include <QHash>
