@@ -1,9 +1,11 @@
+#include "window/gui/frmTavrell.h"
+
 #include <QApplication>
-#include <cstdio>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    std::puts("Lostrand: the window is not built yet.");
-    return 0;
+    lostrand::frmTavrell window;
+    window.show();
+    return app.exec();
 }

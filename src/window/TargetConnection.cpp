@@ -1,10 +1,11 @@
 #include "window/TargetConnection.h"
 
 #include "common/BlankText.h"
-#include "db/DbError.h"
 #include "window/ConnectionStrings.h"
 #include "window/RunState.h"
 #include "window/WindowPort.h"
+
+#include <exception>
 
 namespace lostrand {
 
@@ -60,7 +61,7 @@ void TargetConnection::OpenTargetAccess(RunState& state)
     try {
         openAccessTry(cn, ConnectionStrings::targetAccess(path, ConnectionStrings::TargetPassword));
         return;
-    } catch (const DbError&) {
+    } catch (const std::exception&) {
         // Any failure of the first try, not only a refused password, gets the fallback.
     }
     openAccessTry(cn, ConnectionStrings::targetAccess(path, ConnectionStrings::FallbackPassword));

@@ -1,0 +1,388 @@
+#include "window/gui/frmTavrell.h"
+#include "demo/PriceListSchema.h"
+#include "demo/SqliteFile.h"
+#include "demo/TargetSchema.h"
+#include "support/TestDatabase.h"
+#include "window/RunStop.h"
+#include "window/gui/FlexGrid.h"
+#include "window/gui/MessageBox.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOption>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using namespace lostrand;
+using lostrand::test::TestDatabase;
+
+namespace {
+
+using Message = QPair<QString, MessageStyle>;
+
+// The design of every control: position and size in twips, the font's points and weight.
+struct Design
+{
+    const char* name;
+    const char* className;
+    int left, top, width, height;
+    double points; // 0: the toolkit's own font
+    bool bold;
+};
+
+const Design Controls[] = {
+    {"lblBrandName", "QLabel", 240, 330, 14655, 495, 18, true},
+    {"Shape1", "QFrame", 120, 120, 14895, 810, 0, false},
+    {"Shape2", "QFrame", 120, 960, 14895, 3675, 0, false},
+    {"optAccess", "QRadioButton", 240, 1080, 4215, 375, 14.25, false},
+    {"txtDataValcorin", "QLineEdit", 4560, 1080, 10215, 375, 12, false},
+    {"optSQL", "QRadioButton", 240, 1560, 1695, 375, 14.25, false},
+    {"Label4", "QLabel", 2880, 1560, 1575, 375, 12, true},
+    {"txtServer", "QLineEdit", 4560, 1560, 3375, 360, 12, false},
+    {"chkCreateTable", "QCheckBox", 8040, 1560, 4695, 375, 12, true},
+    {"Label1", "QLabel", 2520, 1920, 1935, 375, 12, true},
+    {"txtdbq", "QLineEdit", 4560, 1920, 3375, 360, 12, false},
+    {"chkLikelAt", "QCheckBox", 8040, 1920, 6735, 375, 12, true},
+    {"Label8", "QLabel", 3720, 2280, 735, 375, 12, true},
+    {"txtuid", "QLineEdit", 4560, 2280, 1815, 360, 12, false},
+    {"Label7", "QLabel", 3120, 2640, 1335, 375, 12, true},
+    {"txtpwd", "QLineEdit", 4560, 2640, 1815, 360, 12, false},
+    {"Label5", "QLabel", 1920, 3120, 2535, 375, 12, true},
+    {"txtPriceList", "QLineEdit", 4560, 3120, 10215, 375, 12, false},
+    {"Label2", "QLabel", 2520, 3720, 1935, 375, 12, true},
+    {"txtQTY", "QLineEdit", 4560, 3720, 9255, 375, 12, false},
+    {"cmdUpDate", "QPushButton", 13920, 3720, 855, 735, 0, false},
+    {"Label3", "QLabel", 3120, 4080, 1335, 375, 12, true},
+    {"txtPartNO", "QLineEdit", 4560, 4080, 9255, 360, 12, false},
+    {"msgDetail", "lostrand::FlexGrid", 120, 4680, 14895, 5610, 0, false},
+};
+
+class frmTavrellTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        MessageBox::setCapture([this](const QString& text, MessageStyle style) {
+            messages.append({text, style});
+        });
+        frmTavrell::setExitHook([this](int code) { exits.append(code); });
+    }
+    void TearDown() override
+    {
+        MessageBox::setCapture(nullptr);
+        frmTavrell::setExitHook(nullptr);
+    }
+
+    template <typename T> T* find(frmTavrell& w, const char* name) const
+    {
+        T* control = w.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    QString textOf(frmTavrell& w, const char* name) const
+    {
+        return find<QLineEdit>(w, name)->text();
+    }
+    // A price list and a target for this build's brand, named in the window's fields.
+    void pointAtDatabases(frmTavrell& w)
+    {
+        source = db.create(QStringLiteral("PriceList_ZARAV.mdb"), PriceListSchema::createFile());
+        target =
+            db.create(QStringLiteral("Valcorin.accdb"),
+                      TargetSchema::common(QStringLiteral("V.31"), QStringLiteral("ZARAV"), 7));
+        find<QLineEdit>(w, "txtPriceList")->setText(source);
+        find<QLineEdit>(w, "txtDataValcorin")->setText(target);
+    }
+    // Phases that do nothing but let a test look at the window while the run is on.
+    static TransferPhases quietPhases(std::function<void(RunState&)> first)
+    {
+        const auto nothing = [](RunState&) {};
+        return {std::move(first), nothing, [](RunState&) -> qint16 { return 0; },
+                nothing,          nothing, nothing};
+    }
+
+    TestDatabase db;
+    QString source;
+    QString target;
+    QList<Message> messages;
+    QList<int> exits;
+};
+
+TEST_F(frmTavrellTest, EveryControlStandsWhereTheDesignPutsIt)
+{
+    frmTavrell w;
+    int named = 0;
+    for (const Design& d : Controls) {
+        SCOPED_TRACE(d.name);
+        auto* control = find<QWidget>(w, d.name);
+        ASSERT_NE(control, nullptr);
+        ++named;
+        EXPECT_STREQ(control->metaObject()->className(), d.className);
+        EXPECT_EQ(control->geometry(), QRect(d.left / 15, d.top / 15, d.width / 15, d.height / 15));
+        EXPECT_EQ(control->parentWidget(), &w);
+        if (d.points > 0) {
+            EXPECT_DOUBLE_EQ(control->font().pointSizeF(), d.points);
+            EXPECT_EQ(control->font().bold(), d.bold);
+            // The face the toolkit picked writes Thai.
+            const QString family = QFontInfo(control->font()).family();
+            EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(QFontDatabase::Thai))
+                << family.toStdString();
+        }
+    }
+    EXPECT_EQ(named, 24);
+    // The frames lie behind what they frame.
+    const QObjectList children = w.children();
+    const auto at = [&](const char* name) {
+        return children.indexOf(w.findChild<QWidget*>(QString::fromLatin1(name)));
+    };
+    EXPECT_LT(at("Shape1"), at("lblBrandName"));
+    EXPECT_LT(at("Shape2"), at("optAccess"));
+}
+
+TEST_F(frmTavrellTest, TheWindowOpensWithThisBuildsDefaults)
+{
+    frmTavrell w;
+    const QString title = QStringLiteral("Lostrand ZARAV  1/4/2568");
+    EXPECT_EQ(w.windowTitle(), title);
+    EXPECT_EQ(find<QLabel>(w, "lblBrandName")->text(), title);
+    EXPECT_EQ(find<QCheckBox>(w, "chkLikelAt")->text(), QStringLiteral("จัดระเบียบเบอร์แทน  ZARAV"));
+    EXPECT_TRUE(find<QRadioButton>(w, "optAccess")->isChecked());
+    EXPECT_FALSE(find<QRadioButton>(w, "optSQL")->isChecked());
+    EXPECT_EQ(textOf(w, "txtDataValcorin"), QStringLiteral("E:\\DataValcorin\\Valcorin.accdb"));
+    EXPECT_EQ(textOf(w, "txtPriceList"), QStringLiteral("E:\\DataValcorin\\PriceList_ZARAV.mdb"));
+    for (const char* field : {"txtServer", "txtdbq", "txtuid", "txtpwd", "txtQTY", "txtPartNO"})
+        EXPECT_TRUE(textOf(w, field).isEmpty()) << field;
+    EXPECT_FALSE(find<QCheckBox>(w, "chkCreateTable")->isChecked());
+    EXPECT_FALSE(find<QCheckBox>(w, "chkLikelAt")->isChecked());
+    EXPECT_TRUE(find<QPushButton>(w, "cmdUpDate")->isEnabled());
+    EXPECT_EQ(w.state().BrandName, QStringLiteral("ZARAV"));
+    EXPECT_EQ(w.state().UpdateTexts, 1);
+    EXPECT_EQ(w.state().RetryCleanPartNo, 0);
+    EXPECT_EQ(w.state().BrandID, 0);
+
+    const std::pair<const char*, QString> captions[] = {
+        {"optAccess", QStringLiteral("ข้อมูล Access ที่จัดเก็บ Valcorin")},
+        {"optSQL", QStringLiteral("ข้อมูล SQL")},
+        {"Label4", QStringLiteral("Server Name")},
+        {"chkCreateTable", QStringLiteral("สร้างฐานข้อมูล PriceList ใหม่")},
+        {"Label1", QStringLiteral("Autherntication")},
+        {"Label8", QStringLiteral("Login")},
+        {"Label7", QStringLiteral("Password")},
+        {"Label5", QStringLiteral("ที่จัดเก็บข้อมูลPriceList")},
+        {"Label2", QStringLiteral("ลำดับการทำงาน")},
+        {"cmdUpDate", QStringLiteral("UpDate")},
+        {"Label3", QStringLiteral("เบอร์อะไหล่")},
+    };
+    for (const auto& [name, caption] : captions) {
+        auto* control = find<QWidget>(w, name);
+        const QVariant text = control->property("text");
+        EXPECT_EQ(text.toString(), caption) << name;
+    }
+}
+
+TEST_F(frmTavrellTest, ThePasswordShowsStarsAndTheTargetOptionsAreOneGroup)
+{
+    frmTavrell w;
+    auto* pwd = find<QLineEdit>(w, "txtpwd");
+    EXPECT_EQ(pwd->echoMode(), QLineEdit::Password);
+    QStyleOptionFrame option;
+    option.initFrom(pwd);
+    EXPECT_EQ(pwd->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, &option, pwd), '*');
+
+    auto* access = find<QRadioButton>(w, "optAccess");
+    auto* sql = find<QRadioButton>(w, "optSQL");
+    sql->click();
+    EXPECT_TRUE(sql->isChecked());
+    EXPECT_FALSE(access->isChecked());
+    EXPECT_FALSE(w.isOptionSet(QStringLiteral("optAccess")));
+    access->click();
+    EXPECT_TRUE(w.isOptionSet(QStringLiteral("optAccess")));
+    EXPECT_FALSE(sql->isChecked());
+}
+
+TEST_F(frmTavrellTest, TheDetailGridIsLaidOutWithItsHeadings)
+{
+    frmTavrell w;
+    auto* grid = find<FlexGrid>(w, "msgDetail");
+    EXPECT_EQ(grid->columnCount(), 8);
+    EXPECT_EQ(grid->rowCount(), 30);
+    EXPECT_EQ(grid->fixedRows(), 1);
+    EXPECT_EQ(grid->fixedCols(), 1);
+    EXPECT_EQ(w.gridRows(), 30);
+
+    const int twips[] = {1, 1200, 1200, 2700, 5005, 1800, 1300, 1300};
+    const int pixels[] = {0, 80, 80, 180, 334, 120, 87, 87};
+    const std::pair<int, QString> headings[] = {
+        {5, QStringLiteral("ลำดับ")},     {2, QStringLiteral("สินค้าใหม่")},
+        {15, QStringLiteral("รหัสสินค้า")}, {38, QStringLiteral("รายการ")},
+        {13, QStringLiteral("รุ่น")},      {5, QStringLiteral("ราคาเก่า")},
+        {4, QStringLiteral("ราคาใหม่")},
+    };
+    for (int col = 0; col < 8; ++col) {
+        SCOPED_TRACE(col);
+        EXPECT_EQ(grid->colWidthTwips(col), twips[col]);
+        EXPECT_EQ(grid->columnWidth(col), pixels[col]);
+        if (col == 0) {
+            EXPECT_TRUE(w.gridText(0, 0).isEmpty());
+            continue;
+        }
+        const auto& [blanks, word] = headings[col - 1];
+        EXPECT_EQ(w.gridText(0, col), QString(blanks, QLatin1Char(' ')) + word);
+        if (col <= 5)
+            EXPECT_EQ(grid->colAlignment(col), Qt::AlignLeft | Qt::AlignVCenter);
+        else
+            EXPECT_FALSE(grid->colAlignment(col).has_value()); // the grid's own alignment
+    }
+    for (int row = 1; row < 30; ++row)
+        EXPECT_TRUE(w.gridText(row, 3).isEmpty());
+    EXPECT_FALSE(grid->item(0, 3)->flags() & Qt::ItemIsSelectable);
+    EXPECT_FALSE(grid->item(1, 3)->flags() & Qt::ItemIsEditable);
+
+    // What the listing writes: rows beyond the first 30, and a clear that keeps the headings.
+    w.setGridRows(40);
+    w.setGridText(39, 6, QStringLiteral("1250"));
+    w.setGridText(39, 3, QStringLiteral("90119"));
+    EXPECT_EQ(grid->item(39, 6)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_EQ(grid->item(39, 3)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
+    w.clearGridData();
+    EXPECT_TRUE(w.gridText(39, 6).isEmpty());
+    EXPECT_EQ(w.gridText(0, 4), QString(38, QLatin1Char(' ')) + QStringLiteral("รายการ"));
+    EXPECT_EQ(w.gridRows(), 40);
+}
+
+TEST_F(frmTavrellTest, AServerSiteBuildOpensOnItsServerFields)
+{
+    BuildConstants build = BuildConstants::current();
+    build.siteCode = QStringLiteral("ZEL_New");
+    frmTavrell w(build);
+    EXPECT_TRUE(find<QRadioButton>(w, "optSQL")->isChecked());
+    EXPECT_FALSE(find<QRadioButton>(w, "optAccess")->isChecked());
+    EXPECT_TRUE(textOf(w, "txtDataValcorin").isEmpty());
+    EXPECT_EQ(textOf(w, "txtdbq"), QStringLiteral("ZEL_New"));
+    EXPECT_EQ(textOf(w, "txtuid"), QStringLiteral("sa"));
+    EXPECT_EQ(textOf(w, "txtpwd"), QStringLiteral("Kel5093"));
+    EXPECT_FALSE(textOf(w, "txtServer").isEmpty());
+    EXPECT_EQ(textOf(w, "txtPriceList"),
+              QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
+                                       QStringLiteral("/PriceList_ZARAV.mdb")));
+}
+
+TEST_F(frmTavrellTest, ThePressRunsTheCommandOnTheWindowsOwnControls)
+{
+    bool sawRun = false;
+    frmTavrell* window = nullptr;
+    frmTavrell w(BuildConstants::current(), quietPhases([&](RunState&) {
+                     EXPECT_FALSE(
+                         window->findChild<QPushButton*>(QStringLiteral("cmdUpDate"))->isEnabled());
+                     EXPECT_EQ(window->cursor().shape(), Qt::BusyCursor);
+                     sawRun = true;
+                 }));
+    window = &w;
+    auto* button = find<QPushButton>(w, "cmdUpDate");
+
+    // The design paths do not exist here.
+    button->click();
+    EXPECT_EQ(messages, (QList<Message>{{QStringLiteral("ที่จัดเก็บข้อมูล  PriceList_ZARAV.mdb  หาไม่พบ"),
+                                         MessageStyle::Exclamation}}));
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
+
+    pointAtDatabases(w);
+    button->click();
+    EXPECT_TRUE(sawRun);
+    EXPECT_EQ(messages.last(), (Message{QStringLiteral("เสร็จแล้วจ้า"), MessageStyle::Plain}));
+    EXPECT_EQ(textOf(w, "txtQTY"), QStringLiteral("กำลังย้าน  Price ZARAV  ชั่วคราว"));
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(frmTavrellTest, TheErrorPathLeavesTheWindowStopped)
+{
+    frmTavrell w(BuildConstants::current(), quietPhases([](RunState& s) {
+                     s.window.setText(QStringLiteral("txtPartNO"), QStringLiteral("T-1 - X"));
+                     throw RunStop(QStringLiteral("stopped"));
+                 }));
+    pointAtDatabases(w);
+    auto* button = find<QPushButton>(w, "cmdUpDate");
+    button->click();
+    EXPECT_EQ(messages, (QList<Message>{{QStringLiteral("ไม่สามรถบันทึกได้"), MessageStyle::Plain}}));
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_EQ(w.cursor().shape(), Qt::BusyCursor);
+    EXPECT_EQ(textOf(w, "txtPartNO"), QStringLiteral("T-1 - X"));
+}
+
+TEST_F(frmTavrellTest, ClosingTheWindowEndsTheProgramAndCannotBeRefused)
+{
+    frmTavrell w;
+    w.show();
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(exits, QList<int>{0});
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+using frmTavrellDeathTest = frmTavrellTest;
+
+TEST_F(frmTavrellDeathTest, AClosedWindowInTheMiddleOfARunCommitsNothing)
+{
+    // The child is a fork of this process, so it writes to the files this test looks at.
+    GTEST_FLAG_SET(death_test_style, "fast");
+    source = db.create(QStringLiteral("PriceList_ZARAV.mdb"), PriceListSchema::createFile());
+    target = db.create(QStringLiteral("Valcorin.accdb"),
+                       TargetSchema::common(QStringLiteral("V.31"), QStringLiteral("ZARAV"), 7));
+    SqliteFile::execute(target, {QStringLiteral("Create Table Pta7 (PartID Long)")});
+    const auto run = [this] {
+        MessageBox::setCapture([](const QString& text, MessageStyle) {
+            fprintf(stderr, "MESSAGE %s\n", qPrintable(text));
+        });
+        frmTavrell::setExitHook(nullptr);
+        frmTavrell* window = nullptr;
+        frmTavrell w(BuildConstants::current(), quietPhases([&window](RunState& s) {
+                         s.cnADO2().beginTrans();
+                         s.executeTarget(QStringLiteral("Insert Into Pta7 Values (1)"));
+                         // The operator closes the window while the run pumps its events.
+                         QMetaObject::invokeMethod(window, "close", Qt::QueuedConnection);
+                         s.window.pumpEvents();
+                         fprintf(stderr, "THE RUN WENT ON\n");
+                     }));
+        window = &w;
+        w.show();
+        w.findChild<QLineEdit*>(QStringLiteral("txtPriceList"))->setText(source);
+        w.findChild<QLineEdit*>(QStringLiteral("txtDataValcorin"))->setText(target);
+        w.findChild<QPushButton*>(QStringLiteral("cmdUpDate"))->click();
+    };
+    EXPECT_EXIT(run(), ::testing::ExitedWithCode(0),
+                ::testing::AllOf(::testing::Not(::testing::HasSubstr("MESSAGE")),
+                                 ::testing::Not(::testing::HasSubstr("THE RUN WENT ON"))));
+    EXPECT_EQ(TestDatabase::scalar(target, QStringLiteral("Select Count(*) From Pta7")).toInt(), 0);
+}
+
+// Writes a picture of the window when LOSTRAND_WINDOW_PICTURE names a file.
+TEST(WindowPicture, WrittenWhenAsked)
+{
+    const QString path = qEnvironmentVariable("LOSTRAND_WINDOW_PICTURE");
+    if (path.isEmpty())
+        GTEST_SKIP() << "LOSTRAND_WINDOW_PICTURE is not set";
+    frmTavrell w;
+    w.setText(QStringLiteral("txtQTY"), QStringLiteral("กำลังเปลี่ยนราคา  ZARAV_1  (41)  58 %"));
+    w.setText(QStringLiteral("txtPartNO"), QStringLiteral("T-90119-06 - สลักเกลียว   A1, B2"));
+    w.setGridText(1, 1, QStringLiteral("1"));
+    w.setGridText(1, 2, QStringLiteral("*"));
+    w.setGridText(1, 3, QStringLiteral("T-90119-06"));
+    w.setGridText(1, 4, QStringLiteral("สลักเกลียว ล้อหน้า"));
+    w.setGridText(1, 5, QStringLiteral("A1, B2"));
+    w.setGridText(1, 6, QStringLiteral("1250"));
+    w.setGridText(1, 7, QStringLiteral("1300"));
+    w.show();
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_TRUE(w.grab().save(path));
+}
+
+} // namespace
