@@ -25,8 +25,8 @@ protected:
     AlternateTarget t;
 };
 
-// Part 10 has 11 and 12 and factory 5; the call adds 13. Every member ends linked to the
-// other three, in slot order 10, 13, 11, 12, and carries factory 5.
+// The part with id 10 has the alternates 11 and 12 and factory 5; the call adds 13. Every member
+// ends linked to the other three, in slot order 10, 13, 11, 12, and carries factory 5.
 TEST_P(RebuildTest, GroupOfPartTenWithAddedAlternate)
 {
     t.addParts({10, 11, 12, 13});
