@@ -42,4 +42,24 @@ QStringList TargetSchema::stagingTable()
             QStringLiteral("CREATE INDEX PriceList_Kind ON PriceList (Kind)")};
 }
 
+QStringList TargetSchema::numberedGroupTables(int brandId)
+{
+    // The first column of AltG and FacD is always written as 0 and never read.
+    return {QStringLiteral("Create Table AltG%1 (Flag Long, PartID Long, AltID Long)").arg(brandId),
+            QStringLiteral("Create Table FacD%1 (Flag Long, PartID Long, FacID Long)").arg(brandId),
+            QStringLiteral("Create Table Fac (FacID Long)"),
+            QStringLiteral("Create Table AltGX (PartID Long)")};
+}
+
+QStringList TargetSchema::paddedGroupTables(const QString& nn)
+{
+    return {QStringLiteral("Create Table Pta_AltG_%1 (PartID Long, AltID Long)").arg(nn),
+            QStringLiteral("Create Table Pta_AltGX (PartID Long)")};
+}
+
+QStringList TargetSchema::minimalPartTable(const QString& name)
+{
+    return {QStringLiteral("Create Table %1 (PartID Long)").arg(name)};
+}
+
 } // namespace lostrand

@@ -15,6 +15,14 @@ public:
     static QStringList common(const QString& label, const QString& brandName, int brandId);
     // The staging table in the column order the writers insert by.
     static QStringList stagingTable();
+    // The alternate-group tables of the numbered layout: AltG and FacD of the brand, Fac and
+    // the work table AltGX.
+    static QStringList numberedGroupTables(int brandId);
+    // The alternate-group tables of the padded layout for the table suffix nn: Pta_AltG_ and
+    // the work table Pta_AltGX.
+    static QStringList paddedGroupTables(const QString& nn);
+    // A part table with only its identifier, for what reads no other column.
+    static QStringList minimalPartTable(const QString& name);
 };
 
 } // namespace lostrand
