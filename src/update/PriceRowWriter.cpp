@@ -1,0 +1,391 @@
+#include "update/PriceRowWriter.h"
+
+#include "common/BlankText.h"
+#include "common/PartKeys.h"
+#include "transfer/PriceItem.h"
+#include "update/PriceWriters.h"
+#include "window/RunState.h"
+#include "window/RunStop.h"
+#include "window/VersionLabels.h"
+#include "window/WindowPort.h"
+
+#include <limits>
+
+namespace lostrand {
+
+namespace {
+
+// The companion tables of a part's texts, each with the order of its two key terms. The
+// English name goes to the first two only.
+struct CompanionTable
+{
+    QString name;
+    bool brandFirst;
+};
+const CompanionTable CompanionTables[] = {
+    {QStringLiteral("MovementStock"), false},
+    {QStringLiteral("SPG"), true},
+    {QStringLiteral("Price"), false},
+    {QStringLiteral("Sale"), false},
+};
+constexpr int EnglishCompanions = 2;
+constexpr int AllCompanions = 4;
+
+// The columns of one name in the part table.
+struct NameColumns
+{
+    QString name;
+    QString find;
+    QString sortKey;
+};
+const NameColumns EnglishColumns{QStringLiteral("EName"), QStringLiteral("EFind"), {}};
+const NameColumns ThaiColumns{QStringLiteral("TName"), QStringLiteral("TFind"),
+                              QStringLiteral("IndTName")};
+
+// TODO(lead): use ThaiSortKey
+QString thaiSortKey(const QString& name)
+{
+    static const QString vowels = QStringLiteral("เแโใไ");
+    QString key = BlankText::trim(name);
+    const qsizetype last = key.size() - 1;
+    for (qsizetype i = 0; i < last; ++i) {
+        if (vowels.contains(key.at(i))) {
+            const QChar vowel = key.at(i);
+            key[i] = key.at(i + 1);
+            key[i + 1] = vowel;
+            ++i; // the character brought forward is not looked at again
+        }
+    }
+    return key;
+}
+
+QString findText(const QString& name, const QString& models)
+{
+    return BlankText::trim(BlankText::trim(name) + QStringLiteral("  ") + BlankText::trim(models));
+}
+
+// A whole number of the current row; a Null or a value out of range stops the run, as its
+// conversion would.
+qint64 wholeNumber(const RunState& state, const Recordset& rs, const QString& field, qint64 min,
+                   qint64 max)
+{
+    const QVariant value = rs.value(field);
+    bool ok = false;
+    const qint64 number = value.isNull() ? 0 : value.toLongLong(&ok);
+    if (!ok || number < min || number > max)
+        throw RunStop(QStringLiteral("%1 is Null or out of range in the result of: %2")
+                          .arg(field, state.strSQL));
+    return number;
+}
+
+} // namespace
+
+PriceRowWriter::PriceRowWriter(RunState& state, const PriceItem& item,
+                               const PriceWriterVariant& variant)
+    : m_state(state), m_item(item), m_variant(variant), m_brand(state.brandText()),
+      m_partTable(TableNames::numbered(QStringLiteral("Pta"), state.BrandID)),
+      m_kind(BlankText::trim(item.Kind)), m_partNo(BlankText::trim(item.PartNO))
+{
+}
+
+void PriceRowWriter::run()
+{
+    const QString key = firstKey();
+    if (hasMatch(key))
+        applyToMatches(key);
+    else
+        queue();
+    if (!m_variant.secondMatch || m_state.RetryCleanPartNo != 1)
+        return;
+    // The second match never queues: the first one already did when it found nothing.
+    const QString second = secondKey();
+    if (hasMatch(second))
+        applyToMatches(second);
+}
+
+void PriceRowWriter::executeAfterConnectionCheck(RunState& state, const QString& sql)
+{
+    state.strSQL = sql;
+    if (state.cnADO2().state() != Connection::StateOpen)
+        state.window.showMessage(PriceWriters::MsgConnectionNotOpen(), MessageStyle::Plain);
+    state.executeTarget(sql);
+}
+
+QString PriceRowWriter::kindAndNumber(const QString& column, const QString& number) const
+{
+    const QString numberTerm = column + QStringLiteral(" = ") + m_state.qt(number);
+    if (BlankText::isBlank(m_kind))
+        return numberTerm;
+    return QStringLiteral("Kind = ") + m_state.qt(m_kind) + QStringLiteral(" And ") + numberTerm;
+}
+
+QString PriceRowWriter::firstKey() const
+{
+    if (m_variant.matchKey == PriceWriterVariant::MatchKey::CleanedPartNo)
+        return QStringLiteral("Where ") +
+               kindAndNumber(QStringLiteral("FPartNO"), PartKeys::StripSeparators(m_item.PartNO));
+    return QStringLiteral("Where ") + kindAndNumber(QStringLiteral("PartNO"), m_partNo);
+}
+
+QString PriceRowWriter::secondKey() const
+{
+    return QStringLiteral("Where ") +
+           kindAndNumber(QStringLiteral("PartNO"), PartKeys::NormalizePartNo(m_partNo));
+}
+
+bool PriceRowWriter::hasMatch(const QString& key)
+{
+    m_state.openOnTarget(m_state.rsLookup, QStringLiteral("Select UpRec, PartID From ") +
+                                               m_partTable + QStringLiteral(" ") + key);
+    const bool found = !m_state.rsLookup.eof();
+    m_state.rsLookup.close();
+    return found;
+}
+
+void PriceRowWriter::queue()
+{
+    QString sql = QStringLiteral("Insert Into PriceList Values( ") + m_brand;
+    const auto text = [this, &sql](const QString& value) {
+        sql += QStringLiteral(", ") + m_state.qt(value);
+    };
+    text(m_item.PartNO);
+    text(m_item.Kind);
+    for (size_t i = 0; i < m_item.AltNO.size(); ++i) {
+        text(m_item.AltNO[i]);
+        text(m_item.AKind[i]);
+    }
+    text(m_item.EName);
+    text(m_item.TName);
+    for (const QString& model : m_item.Model)
+        text(model);
+    text(m_item.Description);
+    text(m_item.Import);
+    sql += QStringLiteral(", ") + m_item.Price.toString();
+    text(m_item.DisPrice);
+    sql += QStringLiteral(", ") + m_item.Sale.toString();
+    text(m_item.DisSale);
+    sql += QStringLiteral(" )");
+
+    // A row the target changes on the way in is never found again; a few tries tell that
+    // apart from a passing fault, and the run stops rather than queue it for ever.
+    for (int attempt = 0; attempt < MaxTries; ++attempt) {
+        m_state.executeTarget(sql);
+        if (isQueued())
+            return;
+    }
+    throw RunStop(
+        QStringLiteral("The queued row of part %1 does not show in PriceList").arg(m_item.PartNO));
+}
+
+bool PriceRowWriter::isQueued()
+{
+    m_state.openOnTarget(m_state.rsCheck,
+                         QStringLiteral("Select PartNO From PriceList Where BrandID = ") + m_brand +
+                             QStringLiteral(" And ") +
+                             kindAndNumber(QStringLiteral("PartNO"), m_partNo));
+    const bool found = !m_state.rsCheck.eof();
+    m_state.rsCheck.close();
+    return found;
+}
+
+bool PriceRowWriter::listMatches(const QString& key)
+{
+    Recordset& rs = m_state.rsLookup;
+    m_state.openOnTarget(rs, QStringLiteral("Select Count(PartID) As Rec_Count From ") +
+                                 m_partTable + QStringLiteral(" ") + key);
+    const qint64 count = wholeNumber(m_state, rs, QStringLiteral("Rec_Count"), 0,
+                                     std::numeric_limits<qint32>::max() - 1);
+    rs.close();
+    m_state.MatchedPartCount = static_cast<qint32>(count);
+    if (count <= 0)
+        return false;
+    m_state.MatchedParts.assign(static_cast<size_t>(count) + 1, MatchedPart{});
+
+    // The list holds the rows the reload gives, whatever the count said: an entry without a
+    // row behind it would write to part 0.
+    m_state.openOnTarget(rs, QStringLiteral("Select UpRec, PartID From ") + m_partTable +
+                                 QStringLiteral(" ") + key);
+    size_t filled = 0;
+    for (; !rs.eof(); rs.moveNext(), ++filled) {
+        if (filled + 1 >= m_state.MatchedParts.size())
+            m_state.MatchedParts.emplace_back();
+        MatchedPart& part = m_state.MatchedParts[filled];
+        part.UpRec = static_cast<qint16>(wholeNumber(m_state, rs, QStringLiteral("UpRec"),
+                                                     std::numeric_limits<qint16>::min(),
+                                                     std::numeric_limits<qint16>::max()));
+        part.PartID = static_cast<qint32>(wholeNumber(m_state, rs, QStringLiteral("PartID"),
+                                                      std::numeric_limits<qint32>::min(),
+                                                      std::numeric_limits<qint32>::max()));
+    }
+    rs.close();
+    m_state.MatchedParts.resize(filled + 1);
+    m_state.MatchedPartCount = static_cast<qint32>(filled);
+    return filled > 0;
+}
+
+void PriceRowWriter::applyToMatches(const QString& key)
+{
+    if (!listMatches(key))
+        return;
+    m_models = PartKeys::JoinModels(m_item.Model);
+    for (qint32 i = 0; i < m_state.MatchedPartCount; ++i)
+        writeUntilShown(m_state.MatchedParts[static_cast<size_t>(i)]);
+}
+
+void PriceRowWriter::writeUntilShown(const MatchedPart& match)
+{
+    const QString id = QString::number(match.PartID);
+    // A target that rounds or resets the amount never shows it; the run stops after a few
+    // tries instead of writing for ever.
+    for (int attempt = 0; attempt < MaxTries; ++attempt) {
+        writeEntry(match);
+        if (pricesShow(id))
+            return;
+    }
+    throw RunStop(QStringLiteral("The price of part %1 does not stay in %2").arg(id, m_partTable));
+}
+
+void PriceRowWriter::writeEntry(const MatchedPart& match)
+{
+    const QString id = QString::number(match.PartID);
+    if (match.UpRec == 0)
+        writeTexts(id);
+    writePrice(id);
+    writeDisplayText(QStringLiteral("DisPrice"), m_item.DisPrice, id);
+    writeSale(id);
+    writeDisplayText(QStringLiteral("DisSale"), m_item.DisSale, id);
+}
+
+void PriceRowWriter::writeTexts(const QString& id)
+{
+    if (!BlankText::isBlank(m_item.AltNO[0]))
+        updatePart(assign(QStringLiteral("lAtNO"), m_item.AltNO[0]), id);
+    if (m_state.UpdateTexts != 1)
+        return;
+    if (!BlankText::isBlank(m_item.EName))
+        writeName(id, false);
+    if (!BlankText::isBlank(m_item.TName))
+        writeName(id, true);
+    if (!BlankText::isBlank(m_models)) {
+        updatePart(assign(QStringLiteral("Model"), m_models), id);
+        writeCompanions(QStringLiteral("Model"), m_models, id, AllCompanions);
+    }
+    if (!BlankText::isBlank(m_item.Description))
+        updatePart(assign(QStringLiteral("Description"), m_item.Description), id);
+    if (!BlankText::isBlank(m_item.Import))
+        updatePart(assign(QStringLiteral("Import"), m_item.Import), id);
+}
+
+void PriceRowWriter::writeName(const QString& id, bool thai)
+{
+    const NameColumns& columns = thai ? ThaiColumns : EnglishColumns;
+    const QString& name = thai ? m_item.TName : m_item.EName;
+    QString assignments;
+    switch (thai ? m_variant.thaiExtra : m_variant.englishExtra) {
+    case PriceWriterVariant::NameExtra::None:
+        break;
+    case PriceWriterVariant::NameExtra::SortKey:
+        assignments = assign(columns.sortKey, thaiSortKey(name)) + QStringLiteral(", ");
+        break;
+    case PriceWriterVariant::NameExtra::FindText:
+        assignments = assign(columns.find, findText(name, m_models)) + QStringLiteral(", ");
+        break;
+    }
+    const QString sql = partUpdate(assignments + assign(columns.name, name), id);
+    if (thai && m_variant.noticeWhenClosed)
+        executeAfterConnectionCheck(m_state, sql);
+    else
+        m_state.executeTarget(sql);
+    writeCompanions(columns.name, name, id, thai ? AllCompanions : EnglishCompanions);
+}
+
+void PriceRowWriter::writeCompanions(const QString& column, const QString& value, const QString& id,
+                                     int tableCount)
+{
+    const QString partTerm = QStringLiteral("PartID = ") + id;
+    const QString brandTerm = QStringLiteral("BrandID = ") + m_brand;
+    for (int i = 0; i < tableCount; ++i) {
+        const CompanionTable& table = CompanionTables[i];
+        const QString& firstTerm = table.brandFirst ? brandTerm : partTerm;
+        const QString& secondTerm = table.brandFirst ? partTerm : brandTerm;
+        m_state.executeTarget(QStringLiteral("Update ") + table.name + QStringLiteral(" Set ") +
+                              assign(column, value) + QStringLiteral(" Where ") + firstTerm +
+                              QStringLiteral(" And ") + secondTerm);
+    }
+}
+
+void PriceRowWriter::writePrice(const QString& id)
+{
+    if (m_item.Price.isZero())
+        return;
+    const QString price = m_item.Price.toString();
+    updatePart(m_variant.priceColumn + QStringLiteral(" = ") + price, id);
+    m_state.executeTarget(
+        QStringLiteral("Update ") + TableNames::numbered(QStringLiteral("Alt"), m_state.BrandID) +
+        QStringLiteral(" Set APrice = ") + price + QStringLiteral(" Where AltID = ") + id);
+    m_state.executeTarget(QStringLiteral("Update SPG Set Price = ") + price +
+                          QStringLiteral(" Where BrandID = ") + m_brand +
+                          QStringLiteral(" And PartID = ") + id);
+}
+
+void PriceRowWriter::writeSale(const QString& id)
+{
+    // The sale price belongs to the part row alone.
+    if (!m_item.Sale.isZero())
+        updatePart(m_variant.saleColumn + QStringLiteral(" = ") + m_item.Sale.toString(), id);
+}
+
+void PriceRowWriter::writeDisplayText(const QString& column, const QString& text, const QString& id)
+{
+    if (displayTextsApply() && !BlankText::isBlank(text))
+        updatePart(assign(column, text), id);
+}
+
+bool PriceRowWriter::pricesShow(const QString& id)
+{
+    if (m_item.Price.isZero() && m_item.Sale.isZero())
+        return true;
+    QString sql = QStringLiteral("Select PartID From ") + m_partTable +
+                  QStringLiteral(" Where PartID = ") + id;
+    if (!m_item.Price.isZero())
+        sql += QStringLiteral(" And ") + m_variant.priceColumn + QStringLiteral(" = ") +
+               m_item.Price.toString();
+    if (!m_item.Sale.isZero())
+        sql += QStringLiteral(" And ") + m_variant.saleColumn + QStringLiteral(" = ") +
+               m_item.Sale.toString();
+    m_state.openOnTarget(m_state.rsCheck, sql);
+    const bool shown = !m_state.rsCheck.eof();
+    m_state.rsCheck.close();
+    return shown;
+}
+
+QString PriceRowWriter::partUpdate(const QString& assignments, const QString& id) const
+{
+    return QStringLiteral("Update ") + m_partTable + QStringLiteral(" Set ") + assignments +
+           QStringLiteral(" Where PartID = ") + id;
+}
+
+void PriceRowWriter::updatePart(const QString& assignments, const QString& id)
+{
+    m_state.executeTarget(partUpdate(assignments, id));
+}
+
+QString PriceRowWriter::assign(const QString& column, const QString& text)
+{
+    return column + QStringLiteral(" = ") + m_state.qt(text);
+}
+
+bool PriceRowWriter::displayTextsApply() const
+{
+    switch (m_variant.displayTexts) {
+    case PriceWriterVariant::DisplayTexts::Never:
+        return false;
+    case PriceWriterVariant::DisplayTexts::ByLabel:
+        return VersionLabels::isDisPrice(m_state.version());
+    case PriceWriterVariant::DisplayTexts::Always:
+        return true;
+    }
+    return false;
+}
+
+} // namespace lostrand
