@@ -1,0 +1,182 @@
+#include "common/LastIdCounter.h"
+#include "support/FakeWindow.h"
+#include "support/TestDatabase.h"
+#include "window/RunState.h"
+#include "window/RunStop.h"
+
+#include <gtest/gtest.h>
+
+using lostrand::LastIdCounter;
+using lostrand::RunState;
+using lostrand::RunStop;
+using lostrand::test::FakeWindow;
+using lostrand::test::TestDatabase;
+
+namespace {
+
+const QString LastIdTable = QStringLiteral("Create Table LastID (NameID Text(50), LastID Long)");
+
+enum class Member
+{
+    Access, // optAccess set, an Access target
+    Sql     // optSQL set, a SQL Server target through ODBC
+};
+
+class LastIdCounterTest : public ::testing::TestWithParam<Member>
+{
+protected:
+    // A target with the statements; the option and the connection string follow the member.
+    void openTarget(const QStringList& statements,
+                    const QString& fileName = QStringLiteral("target.mdb"))
+    {
+        if (state.cnADO2().isOpen())
+            state.cnADO2().close();
+        file = db.create(fileName, statements);
+        const bool access = GetParam() == Member::Access;
+        window.setOption(QStringLiteral("optAccess"), access);
+        window.setOption(QStringLiteral("optSQL"), !access);
+        state.cnADO2().setConnectionString(access ? TestDatabase::accessTargetString(file)
+                                                  : TestDatabase::sqlServerString(file));
+        state.cnADO2().open();
+    }
+
+    // Every counter row as name=value, Null written as Null.
+    QStringList stored() const
+    {
+        QStringList result;
+        for (const QVariantList& row : TestDatabase::rows(
+                 file, QStringLiteral("Select NameID, LastID From LastID Order By NameID"))) {
+            const QVariant& value = row.at(1);
+            result.append(row.at(0).toString() + QLatin1Char('=') +
+                          (value.isNull() ? QStringLiteral("Null") : value.toString()));
+        }
+        return result;
+    }
+
+    qint32 next(const QString& name)
+    {
+        const qint32 value = LastIdCounter::GetNextLastID(state, name);
+        EXPECT_FALSE(state.rsLookup.isOpen()) << name.toStdString();
+        return value;
+    }
+
+    TestDatabase db;
+    QString file;
+    FakeWindow window;
+    RunState state{window};
+};
+
+std::string memberName(const ::testing::TestParamInfo<Member>& info)
+{
+    return info.param == Member::Access ? "Recordset" : "Statements";
+}
+
+} // namespace
+
+TEST_P(LastIdCounterTest, ANewCounterStartsAtOneAndAdvances)
+{
+    openTarget({LastIdTable});
+    EXPECT_EQ(next(QStringLiteral("Pta7")), 1);
+    EXPECT_EQ(stored(), QStringList{QStringLiteral("Pta7=1")});
+    EXPECT_EQ(next(QStringLiteral("Pta7")), 2);
+    EXPECT_EQ(stored(), QStringList{QStringLiteral("Pta7=2")});
+}
+
+TEST_P(LastIdCounterTest, AStoredCounterAdvancesAlone)
+{
+    openTarget({LastIdTable, QStringLiteral("Insert Into LastID Values ('PartID', 41)"),
+                QStringLiteral("Insert Into LastID Values ('ModelID', 5)")});
+    EXPECT_EQ(next(QStringLiteral("PartID")), 42);
+    EXPECT_EQ(stored(), (QStringList{QStringLiteral("ModelID=5"), QStringLiteral("PartID=42")}));
+}
+
+TEST_P(LastIdCounterTest, ANameWithAnApostropheIsACounterLikeAnyOther)
+{
+    openTarget({LastIdTable});
+    EXPECT_EQ(next(QStringLiteral("O'Neil")), 1);
+    EXPECT_EQ(next(QStringLiteral("O'Neil")), 2);
+    EXPECT_EQ(stored(), QStringList{QStringLiteral("O'Neil=2")});
+}
+
+TEST_P(LastIdCounterTest, FailuresGiveZeroWithNothingShownAndNothingWritten)
+{
+    struct Case
+    {
+        QStringList statements;
+        QString name;
+        QStringList storedAfter;
+    };
+    const std::vector<Case> cases{
+        {{QStringLiteral("Create Table Other (ID Long)")}, QStringLiteral("Pta7"), {}},
+        {{LastIdTable, QStringLiteral("Insert Into LastID Values ('Pta7', Null)")},
+         QStringLiteral("Pta7"),
+         {QStringLiteral("Pta7=Null")}},
+        {{LastIdTable, QStringLiteral("Insert Into LastID Values ('Pta7', 2147483647)")},
+         QStringLiteral("Pta7"),
+         {QStringLiteral("Pta7=2147483647")}},
+        {{QStringLiteral("Create Table LastID (NameID Text(50), Counter Long)")},
+         QStringLiteral("Pta7"),
+         {}},
+    };
+    int number = 0;
+    for (const Case& c : cases) {
+        openTarget(c.statements, QStringLiteral("target%1.mdb").arg(++number));
+        EXPECT_EQ(next(c.name), 0) << c.statements.join(QLatin1Char(';')).toStdString();
+        EXPECT_THROW(LastIdCounter::RequireNextLastID(state, c.name), RunStop);
+        EXPECT_FALSE(state.rsLookup.isOpen());
+        if (!c.storedAfter.isEmpty()) {
+            EXPECT_EQ(stored(), c.storedAfter);
+        }
+    }
+    EXPECT_TRUE(window.messages.isEmpty());
+}
+
+TEST_P(LastIdCounterTest, ACounterDrawnInATransactionThatIsRolledBackIsNotAdvanced)
+{
+    openTarget({LastIdTable, QStringLiteral("Insert Into LastID Values ('Pta7', 41)")});
+    state.cnADO2().beginTrans();
+    EXPECT_EQ(next(QStringLiteral("Pta7")), 42);
+    EXPECT_EQ(next(QStringLiteral("Pta8")), 1);
+    state.cnADO2().rollbackTrans();
+    EXPECT_EQ(stored(), QStringList{QStringLiteral("Pta7=41")});
+    state.cnADO2().beginTrans();
+    EXPECT_EQ(LastIdCounter::RequireNextLastID(state, QStringLiteral("Pta7")), 42);
+    state.cnADO2().commitTrans();
+    EXPECT_EQ(stored(), QStringList{QStringLiteral("Pta7=42")});
+}
+
+INSTANTIATE_TEST_SUITE_P(BothMembers, LastIdCounterTest,
+                         ::testing::Values(Member::Access, Member::Sql), memberName);
+
+TEST(LastIdCounterOptionTest, TheOptionIsReadAtEveryCall)
+{
+    TestDatabase db;
+    const QString file = db.create(QStringLiteral("target.mdb"), {LastIdTable});
+    FakeWindow window;
+    RunState state(window);
+    state.cnADO2().setConnectionString(TestDatabase::accessTargetString(file));
+    state.cnADO2().open();
+    const QString name = QStringLiteral("Pta7");
+    // The statement member leaves its last statement in strSQL; the recordset member's last
+    // statement is the select, its writes go through the recordset.
+    const QString select =
+        QStringLiteral("Select NameID, LastID From LastID Where NameID = 'Pta7'");
+    struct Step
+    {
+        bool optAccess;
+        qint32 value;
+        QString strSQL;
+    };
+    const std::vector<Step> steps{
+        {false, 1, QStringLiteral("Insert Into LastID Values( 'Pta7', 1 )")},
+        {true, 2, select},
+        {false, 3, QStringLiteral("Update LastID Set LastID = 3 Where NameID = 'Pta7'")},
+        {true, 4, select},
+    };
+    for (const Step& step : steps) {
+        window.setOption(QStringLiteral("optAccess"), step.optAccess);
+        EXPECT_EQ(LastIdCounter::GetNextLastID(state, name), step.value);
+        EXPECT_EQ(state.strSQL, step.strSQL);
+    }
+    EXPECT_EQ(TestDatabase::scalar(file, QStringLiteral("Select LastID From LastID")).toInt(), 4);
+}
