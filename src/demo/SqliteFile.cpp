@@ -47,11 +47,20 @@ void SqliteFile::execute(const QString& path, const QStringList& statements)
 {
     Session session(path);
     QSqlDatabase db = session.db();
+    // One transaction for the lot: a fixture of thousands of rows is written in one go.
+    if (!db.transaction())
+        throw DbError(QStringLiteral("BEGIN"), db.lastError().text());
     for (const QString& sql : statements) {
         QSqlQuery query(db);
-        if (!query.exec(sql))
-            throw DbError(sql, query.lastError().text());
+        if (!query.exec(sql)) {
+            const QString message = query.lastError().text();
+            query = QSqlQuery();
+            db.rollback();
+            throw DbError(sql, message);
+        }
     }
+    if (!db.commit())
+        throw DbError(QStringLiteral("COMMIT"), db.lastError().text());
 }
 
 QList<QVariantList> SqliteFile::rows(const QString& path, const QString& sql)

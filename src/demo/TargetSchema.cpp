@@ -1,6 +1,9 @@
 #include "demo/TargetSchema.h"
 
 #include "db/SqlText.h"
+#include "newparts/NewPartLayout.h"
+
+#include <stdexcept>
 
 namespace lostrand {
 
@@ -60,6 +63,83 @@ QStringList TargetSchema::paddedGroupTables(const QString& nn)
 QStringList TargetSchema::minimalPartTable(const QString& name)
 {
     return {QStringLiteral("Create Table %1 (PartID Long)").arg(name)};
+}
+
+namespace {
+
+QString columnType(RowToken token)
+{
+    switch (token) {
+    case RowToken::Pr:
+    case RowToken::Sa:
+        return QStringLiteral("Currency");
+    case RowToken::True:
+    case RowToken::False:
+        return QStringLiteral("Bit");
+    case RowToken::Zero:
+    case RowToken::One:
+    case RowToken::ID:
+    case RowToken::B:
+    case RowToken::DT:
+    case RowToken::F:
+    case RowToken::MainOne:
+        return QStringLiteral("Long");
+    default:
+        return QStringLiteral("Text(255)");
+    }
+}
+
+QString partTable(const NewPartLayout& layout, const QString& name)
+{
+    QStringList columns;
+    for (size_t i = 0; i < layout.partRow.size(); ++i) {
+        const int position = static_cast<int>(i) + 1;
+        columns << layout.columnName(position) + QLatin1Char(' ') + columnType(layout.partRow[i]);
+    }
+    return QStringLiteral("Create Table %1 (%2)").arg(name, columns.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+QStringList TargetSchema::numberedLayout(const QString& label, int brandId)
+{
+    const NewPartLayout* layout = NewPartLayout::forLabel(label);
+    if (!layout)
+        throw std::invalid_argument("no new-part layout for this label");
+    const QString b = QString::number(brandId);
+    const QString pta = QStringLiteral("Pta") + b;
+    const QString alt = layout->altRow == AltRowForm::SixValues
+                            ? QStringLiteral("(AltID Long, AltNo Long, AKind Text(1), APartNO "
+                                             "Text(40), APrice Currency, ASale Currency)")
+                            : QStringLiteral("(AltID Long, AKind Text(1), APartNO Text(40), "
+                                             "APrice Currency)");
+    QStringList statements{
+        partTable(*layout, pta),
+        QStringLiteral("Create Index %1_PartID On %1 (PartID)").arg(pta),
+        QStringLiteral("Create Index %1_PartNO On %1 (PartNO)").arg(pta),
+        QStringLiteral("Create Index %1_Kind On %1 (Kind)").arg(pta),
+        QStringLiteral("Create Index %1_FPartNO On %1 (FPartNO)").arg(pta),
+        QStringLiteral("Create Table Alt%1 %2").arg(b, alt),
+        QStringLiteral("Create Index Alt%1_AltID On Alt%1 (AltID)").arg(b),
+    };
+    statements << numberedGroupTables(brandId);
+    statements << QStringList{
+        QStringLiteral("Create Index AltG%1_PartID On AltG%1 (PartID)").arg(b),
+        QStringLiteral("Create Index FacD%1_PartID On FacD%1 (PartID)").arg(b),
+        QStringLiteral("Create Table MovementStock (PartID Long, BrandID Long, EName Text(40), "
+                       "TName Text(60), Model Text(30))"),
+        QStringLiteral("Create Table SPG (BrandID Long, PartID Long, EName Text(40), TName "
+                       "Text(60), Model Text(30), Price Currency)"),
+        QStringLiteral(
+            "Create Table Price (PartID Long, BrandID Long, TName Text(60), Model Text(30))"),
+        QStringLiteral(
+            "Create Table Sale (PartID Long, BrandID Long, TName Text(60), Model Text(30))"),
+    };
+    // The companion tables are updated by part, as a real target indexes them.
+    for (const char* table : {"MovementStock", "SPG", "Price", "Sale"})
+        statements
+            << QStringLiteral("Create Index %1_PartID On %1 (PartID)").arg(QLatin1String(table));
+    return statements;
 }
 
 } // namespace lostrand

@@ -23,6 +23,10 @@ public:
     static QStringList paddedGroupTables(const QString& nn);
     // A part table with only its identifier, for what reads no other column.
     static QStringList minimalPartTable(const QString& name);
+    // A numbered-layout brand's tables under a label: Pta<B> with the columns of the label's
+    // new-part rows, Alt<B>, AltG<B>, FacD<B>, and the shared Fac, AltGX, MovementStock, SPG,
+    // Price and Sale.
+    static QStringList numberedLayout(const QString& label, int brandId);
 };
 
 } // namespace lostrand

@@ -49,16 +49,34 @@ void Dispatch::run(const PriceEntry& entry, RunState& state, const PriceItem& it
     entry.writer(state, item);
 }
 
-void Dispatch::ApplyPriceRow(RunState& state, const PriceItem& item)
+std::vector<Dispatch::PriceEntry>& Dispatch::secondPassWriters()
+{
+    static std::vector<PriceEntry> table = StandardWriters::secondPassWriters();
+    return table;
+}
+
+namespace {
+void applyFrom(const std::vector<Dispatch::PriceEntry>& table, RunState& state,
+               const PriceItem& item)
 {
     const QString label = state.version();
-    const auto& table = priceWriters();
-    for (const PriceEntry& entry : table) {
+    for (const Dispatch::PriceEntry& entry : table) {
         if (entry.label.isEmpty() || entry.label == label) {
-            run(entry, state, item);
+            Dispatch::run(entry, state, item);
             return;
         }
     }
+}
+} // namespace
+
+void Dispatch::ApplyPriceRow(RunState& state, const PriceItem& item)
+{
+    applyFrom(priceWriters(), state, item);
+}
+
+void Dispatch::ApplySecondPassRow(RunState& state, const PriceItem& item)
+{
+    applyFrom(secondPassWriters(), state, item);
 }
 
 void Dispatch::ChooseAddNewParts(RunState& state, qint16 n)

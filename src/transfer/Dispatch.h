@@ -42,12 +42,16 @@ public:
 
     // Hands the item to the price writer of the trimmed label.
     static void ApplyPriceRow(RunState& state, const PriceItem& item);
+    // The second pass's own, shorter choice: under "P.61 (Bar)" its rows go to the default.
+    static void ApplySecondPassRow(RunState& state, const PriceItem& item);
     // Runs the new-part writer of the trimmed label with the table number, then, in the
     // numbered layout, the repair of the alternate rows with identifier 0.
     static void ChooseAddNewParts(RunState& state, qint16 n);
 
     // The main pass's price writers in the order of comparison, the default one last.
     static std::vector<PriceEntry>& priceWriters();
+    // The second pass's price writers, the default one last.
+    static std::vector<PriceEntry>& secondPassWriters();
     // The new-part writers of the 28 labels, in the order of the known labels.
     static std::vector<NewPartEntry>& newPartWriters();
     // Runs an entry's writer, or stops the run when the writer is not built.

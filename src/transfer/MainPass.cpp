@@ -3,6 +3,7 @@
 #include "common/BlankText.h"
 #include "common/PartKeys.h"
 #include "transfer/Dispatch.h"
+#include "transfer/PhaseTexts.h"
 #include "transfer/SourceRow.h"
 #include "window/RunState.h"
 #include "window/StatusLine.h"
@@ -12,9 +13,6 @@
 namespace lostrand {
 
 namespace {
-const QString MovingPhase = QStringLiteral("กำลังย้ายข้อมูล  ");
-const QString PricingPhase = QStringLiteral("กำลังเปลี่ยนราคา  ");
-const QString NewPartsPhase = QStringLiteral("กำลังเพิ่มข้อมูลใหม่  ");
 const QString Txt = QStringLiteral("txtQTY");
 const QString TxtPart = QStringLiteral("txtPartNO");
 } // namespace
@@ -51,7 +49,7 @@ bool MainPass::ReadTableList(RunState& state)
 
 void MainPass::ProcessPriceListTables(RunState& state)
 {
-    state.window.setText(Txt, StatusLine::start(MovingPhase, state.BrandName));
+    state.window.setText(Txt, StatusLine::start(PhaseTexts::moving(), state.BrandName));
     state.window.pumpEvents();
     if (!ReadTableList(state))
         return;
@@ -77,7 +75,7 @@ void MainPass::processTable(RunState& state, qint16 n)
         SourceRow::applySaleRule(item);
         const QString label = StatusLine::itemLabel(item.EName, item.TName, models);
         ++j;
-        state.window.setText(Txt, StatusLine::progress(PricingPhase, state.BrandName,
+        state.window.setText(Txt, StatusLine::progress(PhaseTexts::pricing(), state.BrandName,
                                                        StatusLine::tableMark(n), j, total));
         state.window.setText(TxtPart, StatusLine::item(item.Kind, item.PartNO, label));
         state.window.pumpEvents();
@@ -88,7 +86,7 @@ void MainPass::processTable(RunState& state, qint16 n)
     }
     state.rsMain.close();
     Dispatch::ChooseAddNewParts(state, n);
-    state.window.setText(Txt, StatusLine::end(NewPartsPhase, state.BrandName));
+    state.window.setText(Txt, StatusLine::end(PhaseTexts::newParts(), state.BrandName));
 }
 
 PriceItem MainPass::readRow(RunState& state)

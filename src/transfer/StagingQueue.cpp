@@ -2,6 +2,7 @@
 
 #include "common/BlankText.h"
 #include "common/KindPartKey.h"
+#include "transfer/ItemValues.h"
 #include "transfer/SourceRow.h"
 #include "window/RunState.h"
 
@@ -52,14 +53,10 @@ PriceItem StagingQueue::readItem(const Recordset& rs)
 
 QString StagingQueue::insertStatement(RunState& state, const PriceItem& item)
 {
-    QStringList values{state.brandText(), state.qt(item.PartNO), state.qt(item.Kind)};
-    for (size_t i = 0; i < item.AltNO.size(); ++i)
-        values << state.qt(item.AltNO[i]) << state.qt(item.AKind[i]);
-    values << state.qt(item.EName) << state.qt(item.TName);
-    for (const QString& model : item.Model)
-        values << state.qt(model);
-    values << state.qt(item.Description) << state.qt(item.Import) << item.Price.toString()
-           << state.qt(item.DisPrice) << item.Sale.toString() << state.qt(item.DisSale);
+    const Connection& cn = state.cnADO2();
+    QStringList values{state.brandText(), cn.quote(item.PartNO), cn.quote(item.Kind)};
+    values << ItemValues::alternates(cn, item, ItemValues::PairOrder::NumberFirst)
+           << ItemValues::details(cn, item);
     return QStringLiteral("Insert Into PriceList Values( ") + values.join(QStringLiteral(", ")) +
            QStringLiteral(" )");
 }

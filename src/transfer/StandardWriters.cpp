@@ -1,23 +1,67 @@
 #include "transfer/StandardWriters.h"
 
+#include "newparts/NewPartWriters.h"
+#include "update/PriceWriters.h"
+
+#include <QHash>
+
 namespace lostrand {
 
 namespace {
 using Repair = Dispatch::Repair;
+
+// The price writers built so far, by name; a name missing here is not built yet.
+Dispatch::PriceWriter priceWriter(const QString& name)
+{
+    using W = PriceWriters;
+    static const QHash<QString, void (*)(RunState&, const PriceItem&)> built{
+        {QStringLiteral("ApplyPriceRowDefault"), &W::ApplyPriceRowDefault},
+        {QStringLiteral("ApplyPriceRowP45"), &W::ApplyPriceRowP45},
+        {QStringLiteral("ApplyPriceRowP48"), &W::ApplyPriceRowP48},
+        {QStringLiteral("ApplyPriceRowP49"), &W::ApplyPriceRowP49},
+        {QStringLiteral("ApplyPriceRowP61"), &W::ApplyPriceRowP61},
+        {QStringLiteral("ApplyPriceRowP64"), &W::ApplyPriceRowP64},
+        {QStringLiteral("ApplyPriceRowP65"), &W::ApplyPriceRowP65},
+    };
+    const auto writer = built.value(name, nullptr);
+    return writer ? Dispatch::PriceWriter(writer) : Dispatch::PriceWriter();
+}
+
+Dispatch::PriceEntry priceEntry(const char* label, const char* name)
+{
+    const QString writerName = QString::fromLatin1(name);
+    return {QString::fromLatin1(label), writerName, priceWriter(writerName)};
+}
+
+// The new-part writer of that name: the one loop with the writer's layout; empty when the
+// writer is not built yet.
+Dispatch::NewPartWriter newPartWriter(const QString& name)
+{
+    const NewPartLayout* layout = NewPartLayout::ofWriter(name);
+    if (!layout)
+        return {};
+    return [layout](RunState& state, qint16 n) { NewPartWriters::AddNewParts(state, n, *layout); };
+}
 } // namespace
 
 std::vector<Dispatch::PriceEntry> StandardWriters::priceWriters()
 {
     return {
-        {QStringLiteral("P.45 (Bar)"), QStringLiteral("ApplyPriceRowP45"), nullptr},
-        {QStringLiteral("P.48 (Bar)"), QStringLiteral("ApplyPriceRowP48"), nullptr},
-        {QStringLiteral("P.49 (Bar)"), QStringLiteral("ApplyPriceRowP49"), nullptr},
-        {QStringLiteral("P.61 (Bar)"), QStringLiteral("ApplyPriceRowP61"), nullptr},
-        {QStringLiteral("P.64 (Bar)"), QStringLiteral("ApplyPriceRowP64"), nullptr},
-        {QStringLiteral("P.65 (Bar)"), QStringLiteral("ApplyPriceRowP65"), nullptr},
-        {QStringLiteral("P.66 (Bar)"), QStringLiteral("ApplyPriceRowP66"), nullptr},
-        {QStringLiteral("P.68 (Bar)"), QStringLiteral("ApplyPriceRowP68"), nullptr},
-        {QString(), QStringLiteral("ApplyPriceRowDefault"), nullptr},
+        priceEntry("P.45 (Bar)", "ApplyPriceRowP45"), priceEntry("P.48 (Bar)", "ApplyPriceRowP48"),
+        priceEntry("P.49 (Bar)", "ApplyPriceRowP49"), priceEntry("P.61 (Bar)", "ApplyPriceRowP61"),
+        priceEntry("P.64 (Bar)", "ApplyPriceRowP64"), priceEntry("P.65 (Bar)", "ApplyPriceRowP65"),
+        priceEntry("P.66 (Bar)", "ApplyPriceRowP66"), priceEntry("P.68 (Bar)", "ApplyPriceRowP68"),
+        priceEntry("", "ApplyPriceRowDefault"),
+    };
+}
+
+std::vector<Dispatch::PriceEntry> StandardWriters::secondPassWriters()
+{
+    return {
+        priceEntry("P.66 (Bar)", "ApplyPriceRowP66"), priceEntry("P.68 (Bar)", "ApplyPriceRowP68"),
+        priceEntry("P.45 (Bar)", "ApplyPriceRowP45"), priceEntry("P.48 (Bar)", "ApplyPriceRowP48"),
+        priceEntry("P.49 (Bar)", "ApplyPriceRowP49"), priceEntry("P.64 (Bar)", "ApplyPriceRowP64"),
+        priceEntry("P.65 (Bar)", "ApplyPriceRowP65"), priceEntry("", "ApplyPriceRowDefault"),
     };
 }
 
@@ -61,8 +105,8 @@ std::vector<Dispatch::NewPartEntry> StandardWriters::newPartWriters()
     };
     std::vector<Dispatch::NewPartEntry> table;
     for (const Row& row : rows)
-        table.push_back(
-            {QString::fromUtf8(row.label), QString::fromUtf8(row.name), nullptr, row.repair});
+        table.push_back({QString::fromUtf8(row.label), QString::fromUtf8(row.name),
+                         newPartWriter(QString::fromUtf8(row.name)), row.repair});
     return table;
 }
 

@@ -11,6 +11,7 @@ class StandardWriters
 {
 public:
     static std::vector<Dispatch::PriceEntry> priceWriters();
+    static std::vector<Dispatch::PriceEntry> secondPassWriters();
     static std::vector<Dispatch::NewPartEntry> newPartWriters();
 };
 

@@ -1,8 +1,11 @@
 #include "update/PriceRowWriter.h"
 
 #include "common/BlankText.h"
+#include "common/KindPartKey.h"
 #include "common/PartKeys.h"
+#include "common/ThaiSortKeys.h"
 #include "transfer/PriceItem.h"
+#include "transfer/StagingQueue.h"
 #include "update/PriceWriters.h"
 #include "window/RunState.h"
 #include "window/RunStop.h"
@@ -41,23 +44,6 @@ struct NameColumns
 const NameColumns EnglishColumns{QStringLiteral("EName"), QStringLiteral("EFind"), {}};
 const NameColumns ThaiColumns{QStringLiteral("TName"), QStringLiteral("TFind"),
                               QStringLiteral("IndTName")};
-
-// TODO(lead): use ThaiSortKey
-QString thaiSortKey(const QString& name)
-{
-    static const QString vowels = QStringLiteral("เแโใไ");
-    QString key = BlankText::trim(name);
-    const qsizetype last = key.size() - 1;
-    for (qsizetype i = 0; i < last; ++i) {
-        if (vowels.contains(key.at(i))) {
-            const QChar vowel = key.at(i);
-            key[i] = key.at(i + 1);
-            key[i + 1] = vowel;
-            ++i; // the character brought forward is not looked at again
-        }
-    }
-    return key;
-}
 
 QString findText(const QString& name, const QString& models)
 {
@@ -113,10 +99,7 @@ void PriceRowWriter::executeAfterConnectionCheck(RunState& state, const QString&
 
 QString PriceRowWriter::kindAndNumber(const QString& column, const QString& number) const
 {
-    const QString numberTerm = column + QStringLiteral(" = ") + m_state.qt(number);
-    if (BlankText::isBlank(m_kind))
-        return numberTerm;
-    return QStringLiteral("Kind = ") + m_state.qt(m_kind) + QStringLiteral(" And ") + numberTerm;
+    return KindPartKey::terms(m_state.cnADO2(), m_kind, number, column);
 }
 
 QString PriceRowWriter::firstKey() const
@@ -144,27 +127,7 @@ bool PriceRowWriter::hasMatch(const QString& key)
 
 void PriceRowWriter::queue()
 {
-    QString sql = QStringLiteral("Insert Into PriceList Values( ") + m_brand;
-    const auto text = [this, &sql](const QString& value) {
-        sql += QStringLiteral(", ") + m_state.qt(value);
-    };
-    text(m_item.PartNO);
-    text(m_item.Kind);
-    for (size_t i = 0; i < m_item.AltNO.size(); ++i) {
-        text(m_item.AltNO[i]);
-        text(m_item.AKind[i]);
-    }
-    text(m_item.EName);
-    text(m_item.TName);
-    for (const QString& model : m_item.Model)
-        text(model);
-    text(m_item.Description);
-    text(m_item.Import);
-    sql += QStringLiteral(", ") + m_item.Price.toString();
-    text(m_item.DisPrice);
-    sql += QStringLiteral(", ") + m_item.Sale.toString();
-    text(m_item.DisSale);
-    sql += QStringLiteral(" )");
+    const QString sql = StagingQueue::insertStatement(m_state, m_item);
 
     // A row the target changes on the way in is never found again; a few tries tell that
     // apart from a passing fault, and the run stops rather than queue it for ever.
@@ -180,9 +143,7 @@ void PriceRowWriter::queue()
 bool PriceRowWriter::isQueued()
 {
     m_state.openOnTarget(m_state.rsCheck,
-                         QStringLiteral("Select PartNO From PriceList Where BrandID = ") + m_brand +
-                             QStringLiteral(" And ") +
-                             kindAndNumber(QStringLiteral("PartNO"), m_partNo));
+                         StagingQueue::readBackStatement(m_state, m_kind, m_partNo));
     const bool found = !m_state.rsCheck.eof();
     m_state.rsCheck.close();
     return found;
@@ -285,7 +246,8 @@ void PriceRowWriter::writeName(const QString& id, bool thai)
     case PriceWriterVariant::NameExtra::None:
         break;
     case PriceWriterVariant::NameExtra::SortKey:
-        assignments = assign(columns.sortKey, thaiSortKey(name)) + QStringLiteral(", ");
+        assignments =
+            assign(columns.sortKey, ThaiSortKeys::ThaiSortKey(name)) + QStringLiteral(", ");
         break;
     case PriceWriterVariant::NameExtra::FindText:
         assignments = assign(columns.find, findText(name, m_models)) + QStringLiteral(", ");

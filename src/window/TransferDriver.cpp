@@ -69,6 +69,9 @@ void TransferDriver::RunTransfer(RunState& state, const TransferPhases& phases)
 {
     requireBrandTableNames(state);
     WindowPort& w = state.window;
+    // The listing writes from the first row down and only when something differs; without this
+    // an earlier run's rows would stand in the grid as if they were this run's.
+    w.clearGridData();
     if (w.checkValue(QStringLiteral("chkCreateTable")) == 1) {
         if (w.isOptionSet(QStringLiteral("optAccess")))
             CreatePriceListTableAccess(state);

@@ -24,6 +24,7 @@ protected:
     {
         savedPrice = Dispatch::priceWriters();
         savedNewParts = Dispatch::newPartWriters();
+        savedSecondPass = Dispatch::secondPassWriters();
         source = db.create(QStringLiteral("PriceList_ZARAV.mdb"), PriceListSchema::createFile());
         QStringList target =
             TargetSchema::common(QStringLiteral("V.61"), QStringLiteral("ZARAV"), Brand);
@@ -48,12 +49,20 @@ protected:
     {
         Dispatch::priceWriters() = savedPrice;
         Dispatch::newPartWriters() = savedNewParts;
+        Dispatch::secondPassWriters() = savedSecondPass;
     }
 
     // Every price writer records the item it got; every new-part writer records its table.
     void recordWriters()
     {
         for (auto& entry : Dispatch::priceWriters()) {
+            const QString name = entry.name;
+            entry.writer = [this, name](RunState&, const PriceItem& item) {
+                priced.push_back(item);
+                pricedBy.append(name);
+            };
+        }
+        for (auto& entry : Dispatch::secondPassWriters()) {
             const QString name = entry.name;
             entry.writer = [this, name](RunState&, const PriceItem& item) {
                 priced.push_back(item);
@@ -102,6 +111,7 @@ protected:
 private:
     std::vector<Dispatch::PriceEntry> savedPrice;
     std::vector<Dispatch::NewPartEntry> savedNewParts;
+    std::vector<Dispatch::PriceEntry> savedSecondPass;
 };
 
 } // namespace lostrand::test

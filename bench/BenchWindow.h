@@ -1,0 +1,39 @@
+#pragma once
+
+#include "window/WindowPort.h"
+
+#include <QHash>
+
+namespace lostrand::bench {
+
+// The window as a run sees it, without widgets: the fields hold the paths, the status lines
+// only count their updates, the pump runs the event loop as the window's does.
+class BenchWindow : public WindowPort
+{
+public:
+    BenchWindow(const QString& priceList, const QString& target);
+
+    QString text(const QString& control) const override;
+    void setText(const QString& control, const QString& text) override;
+    bool isOptionSet(const QString& control) const override;
+    int checkValue(const QString& control) const override;
+    void pumpEvents() override;
+    void showMessage(const QString& text, MessageStyle style) override;
+    void setPointer(Pointer) override {}
+    void setCommandEnabled(bool) override {}
+    int gridRows() const override { return m_gridRows; }
+    void setGridRows(int rows) override { m_gridRows = rows; }
+    QString gridText(int, int) const override { return {}; }
+    void setGridText(int, int, const QString&) override { ++gridCells; }
+    void clearGridData() override {}
+
+    qint64 statusUpdates = 0;
+    qint64 gridCells = 0;
+    QString lastMessage;
+
+private:
+    QHash<QString, QString> m_fields;
+    int m_gridRows = 30;
+};
+
+} // namespace lostrand::bench

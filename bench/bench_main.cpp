@@ -1,0 +1,142 @@
+#include "BenchData.h"
+#include "BenchWindow.h"
+#include "StatementReplay.h"
+
+#include "window/RunState.h"
+#include "window/TransferPhases.h"
+#include "window/UpdateCommand.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <sys/resource.h>
+#include <vector>
+
+using namespace lostrand;
+using namespace lostrand::bench;
+
+namespace {
+
+struct Result
+{
+    int rows = 0;
+    int parts = 0;
+    double runSeconds = 0;
+    double replaySeconds = 0;
+    qint64 statements = 0;
+    qint64 statusUpdates = 0;
+    long peakKb = 0;
+};
+
+// One size in this process: generate, run the command as the window does, replay its log.
+Result runOne(int rows, int parts)
+{
+    QTemporaryDir dir;
+    const QString priceList = dir.filePath(QStringLiteral("PriceList_ZARAV.mdb"));
+    const QString target = dir.filePath(QStringLiteral("Valcorin.accdb"));
+    const QString replayTarget = dir.filePath(QStringLiteral("replay.accdb"));
+    BenchData::write(priceList, target, rows, parts);
+    QFile::copy(target, replayTarget);
+
+    BenchWindow window(priceList, target);
+    RunState state(window);
+    state.BrandName = QStringLiteral("ZARAV");
+    state.UpdateTexts = 1;
+    StatementReplay log(dir.filePath(QStringLiteral("statements.log")));
+    log.record(target);
+    QElapsedTimer timer;
+    timer.start();
+    UpdateCommand::cmdUpDate_Click(state, standardTransferPhases());
+    Result result;
+    result.runSeconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    log.stop();
+    if (window.lastMessage != QStringLiteral("เสร็จแล้วจ้า"))
+        std::fprintf(stderr, "the run did not finish: %s\n", qPrintable(window.lastMessage));
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    result.peakKb = usage.ru_maxrss;
+    result.rows = rows;
+    result.parts = parts;
+    result.statements = log.recorded();
+    result.statusUpdates = window.statusUpdates;
+    result.replaySeconds = log.replay(replayTarget);
+    return result;
+}
+
+void printOne(const Result& r)
+{
+    std::printf("%d %d %.3f %.3f %lld %lld %ld\n", r.rows, r.parts, r.runSeconds, r.replaySeconds,
+                static_cast<long long>(r.statements), static_cast<long long>(r.statusUpdates),
+                r.peakKb);
+}
+
+bool parse(const QByteArray& line, Result& r)
+{
+    long long statements = 0;
+    long long updates = 0;
+    const int read = std::sscanf(line.constData(), "%d %d %lf %lf %lld %lld %ld", &r.rows, &r.parts,
+                                 &r.runSeconds, &r.replaySeconds, &statements, &updates, &r.peakKb);
+    r.statements = statements;
+    r.statusUpdates = updates;
+    return read == 7;
+}
+
+// Every size in a child of its own, so each peak of memory is that size's alone.
+int runAll(const QString& self, const std::vector<int>& sizes)
+{
+    std::vector<Result> results;
+    std::printf("%8s %8s %9s %9s %7s %11s %11s %9s %9s\n", "N", "M", "run s", "replay s", "ratio",
+                "rows/s", "stmts/s", "status", "peak MB");
+    for (int n : sizes) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(self, {QStringLiteral("--one"), QString::number(n), QString::number(n)});
+        child.waitForFinished(-1);
+        Result r;
+        if (!parse(child.readAllStandardOutput(), r)) {
+            std::fprintf(stderr, "size %d failed\n", n);
+            return 1;
+        }
+        results.push_back(r);
+        std::printf("%8d %8d %9.2f %9.2f %7.2f %11.0f %11.0f %9lld %9.1f\n", r.rows, r.parts,
+                    r.runSeconds, r.replaySeconds, r.runSeconds / r.replaySeconds,
+                    r.rows / r.runSeconds, r.statements / r.runSeconds,
+                    static_cast<long long>(r.statusUpdates), r.peakKb / 1024.0);
+        std::fflush(stdout);
+    }
+    std::printf("\ngrowth per doubling (time at 2N / time at N)\n%8s %9s %9s %9s\n", "N", "run",
+                "replay", "own");
+    for (size_t i = 1; i < results.size(); ++i) {
+        const Result& a = results[i - 1];
+        const Result& b = results[i];
+        std::printf("%8d %9.2f %9.2f %9.2f\n", b.rows, b.runSeconds / a.runSeconds,
+                    b.replaySeconds / a.replaySeconds,
+                    (b.runSeconds - b.replaySeconds) / (a.runSeconds - a.replaySeconds));
+    }
+    return 0;
+}
+
+} // namespace
+
+// lostrand-bench            the sizes 10,000, 20,000 and 40,000
+// lostrand-bench N...       other sizes (N price rows, N target parts)
+// lostrand-bench --one N M  one size in this process
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 4 && args.at(1) == QLatin1String("--one")) {
+        printOne(runOne(args.at(2).toInt(), args.at(3).toInt()));
+        return 0;
+    }
+    std::vector<int> sizes;
+    for (int i = 1; i < args.size(); ++i)
+        sizes.push_back(args.at(i).toInt());
+    if (sizes.empty())
+        sizes = {10000, 20000, 40000};
+    return runAll(QCoreApplication::applicationFilePath(), sizes);
+}

@@ -1,0 +1,244 @@
+#include "newparts/NewPartLayout.h"
+
+#include <QHash>
+#include <algorithm>
+#include <initializer_list>
+
+namespace lostrand {
+
+namespace {
+
+using T = RowToken;
+using Row = std::vector<RowToken>;
+
+Row join(std::initializer_list<Row> pieces)
+{
+    Row row;
+    for (const Row& piece : pieces)
+        row.insert(row.end(), piece.begin(), piece.end());
+    return row;
+}
+
+Row zeros(int count)
+{
+    return Row(static_cast<size_t>(count), T::Zero);
+}
+
+// Positions 1 to 16 of most rows: the part, its first alternate, its names and texts.
+Row head()
+{
+    return {T::Zero, T::ID, T::K, T::SK, T::P, T::A1K,   T::A1N, T::Blank,
+            T::E,    T::IT, T::T, T::D,  T::M, T::Blank, T::I,   T::Blank};
+}
+
+// From the five zeros before the brand number to the end.
+Row tail()
+{
+    return join({zeros(5), {T::B, T::Zero, T::Zero, T::DN}, zeros(7)});
+}
+
+// The rows of the first label group: the head, the price, one 0, the sale, the writer's own
+// middle piece, the tail.
+Row priced(const Row& middle)
+{
+    return join({head(), {T::Pr, T::Zero, T::Sa}, middle, tail()});
+}
+
+NewPartLayout layout(const char* name, Row row, PartLookup lookup = PartLookup::ByPartNo,
+                     std::vector<std::pair<int, QString>> names = {})
+{
+    NewPartLayout l;
+    l.name = QString::fromLatin1(name);
+    l.lookup = lookup;
+    l.partRow = std::move(row);
+    l.columnNames = std::move(names);
+    return l;
+}
+
+QString defaultName(RowToken token)
+{
+    static const QHash<int, QString> names{
+        {int(T::ID), QStringLiteral("PartID")},
+        {int(T::K), QStringLiteral("Kind")},
+        {int(T::SK), QStringLiteral("FPartNO")},
+        {int(T::P), QStringLiteral("PartNO")},
+        {int(T::A1K), QStringLiteral("AKind1")},
+        {int(T::A1N), QStringLiteral("lAtNO")},
+        {int(T::E), QStringLiteral("EName")},
+        {int(T::IT), QStringLiteral("IndTName")},
+        {int(T::T), QStringLiteral("TName")},
+        {int(T::D), QStringLiteral("Description")},
+        {int(T::M), QStringLiteral("Model")},
+        {int(T::I), QStringLiteral("Import")},
+        {int(T::Pr), QStringLiteral("Price")},
+        {int(T::Sa), QStringLiteral("Sale")},
+        {int(T::B), QStringLiteral("BrandID")},
+        {int(T::DN), QStringLiteral("DisplayNo")},
+        {int(T::DT), QStringLiteral("DateNum")},
+        {int(T::F), QStringLiteral("SaleDiffers")},
+        {int(T::MainOne), QStringLiteral("IsMain")},
+        {int(T::DisPrice), QStringLiteral("DisPrice")},
+        {int(T::DisSale), QStringLiteral("DisSale")},
+    };
+    return names.value(int(token));
+}
+
+} // namespace
+
+bool NewPartLayout::uses(RowToken token) const
+{
+    return std::find(partRow.begin(), partRow.end(), token) != partRow.end();
+}
+
+QString NewPartLayout::columnName(int position) const
+{
+    for (const auto& [at, given] : columnNames) {
+        if (at == position)
+            return given;
+    }
+    if (position == 1)
+        return QStringLiteral("UpRec"); // new parts start at 0, so their texts may be refreshed
+    const RowToken token = partRow.at(static_cast<size_t>(position - 1));
+    const QString named = defaultName(token);
+    const bool first =
+        std::find(partRow.begin(), partRow.end(), token) - partRow.begin() == position - 1;
+    return named.isEmpty() || !first ? QStringLiteral("Col%1").arg(position) : named;
+}
+
+const NewPartLayout& NewPartLayout::Ver31Sql()
+{
+    static const NewPartLayout l =
+        layout("AddNewPartsVer31Sql", priced({T::Zero, T::One, T::Zero, T::Blank}));
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::V31()
+{
+    static const NewPartLayout l =
+        layout("AddNewPartsV31", priced({T::Zero, T::True, T::False, T::Blank}));
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::V33()
+{
+    static const NewPartLayout l =
+        layout("AddNewPartsV33", priced({T::Zero, T::True, T::False, T::False, T::Blank}));
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::V34()
+{
+    static const NewPartLayout l =
+        layout("AddNewPartsV34", priced(join({zeros(4), {T::MainOne, T::F, T::Blank}})));
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::V42()
+{
+    static const NewPartLayout l =
+        layout("AddNewPartsV42", priced(join({zeros(3), {T::True, T::False, T::Blank}})));
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::V43()
+{
+    static const NewPartLayout l =
+        layout("AddNewPartsV43", priced(join({zeros(4), {T::True, T::False, T::Blank}})));
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::V45()
+{
+    // The description stands after the models here, and everything from the import on one
+    // position later.
+    static const NewPartLayout l =
+        layout("AddNewPartsV45",
+               join({{T::Zero,  T::ID, T::K,    T::SK,    T::P,    T::A1K,  T::A1N,   T::Blank,
+                      T::E,     T::IT, T::T,    T::Blank, T::M,    T::D,    T::Blank, T::I,
+                      T::Blank, T::Pr, T::Zero, T::Sa,    T::Zero, T::True, T::False, T::Blank},
+                     tail()}));
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::V46Bar()
+{
+    static const NewPartLayout l =
+        layout("AddNewPartsV46Bar",
+               join({priced({T::Zero, T::True, T::False, T::Blank, T::Blank}), {T::DT}}));
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::P43()
+{
+    static const NewPartLayout l = layout(
+        "AddNewPartsP43",
+        join(
+            {head(), {T::Pr}, zeros(3), {T::Sa}, zeros(3), {T::True, T::False, T::Blank}, tail()}));
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::P44Bar()
+{
+    static const NewPartLayout l = [] {
+        NewPartLayout same = V43();
+        same.name = QStringLiteral("AddNewPartsP44Bar");
+        return same;
+    }();
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::P45Bar()
+{
+    // The number stands twice; the cleaned number only as the search key, which is the
+    // FPartNO the look-ups compare. The prices go to Price1 and Sale1 under this label.
+    static const NewPartLayout l =
+        layout("AddNewPartsP45Bar",
+               join({{T::Zero, T::ID, T::K, T::SK, T::P, T::A1K, T::A1N, T::Blank, T::P, T::E,
+                      T::IT, T::T, T::D, T::M, T::Blank, T::I, T::Pr},
+                     zeros(3),
+                     {T::Sa},
+                     zeros(6),
+                     {T::Blank, T::Blank, T::Blank, T::Blank},
+                     tail()}),
+               PartLookup::ByCleanNo,
+               {{17, QStringLiteral("Price1")},
+                {21, QStringLiteral("Sale1")},
+                {28, QStringLiteral("EFind")},
+                {29, QStringLiteral("TFind")}});
+    return l;
+}
+
+const NewPartLayout* NewPartLayout::forLabel(const QString& label)
+{
+    static const QHash<QString, const NewPartLayout*> byLabel{
+        {QStringLiteral("Ver 3.1 SQL"), &Ver31Sql()},
+        {QStringLiteral("V.31"), &V31()},
+        {QStringLiteral("V.32"), &V31()},
+        {QStringLiteral("V.33"), &V33()},
+        {QStringLiteral("V.34"), &V34()},
+        {QStringLiteral("V.41"), &V31()},
+        {QStringLiteral("V.42"), &V42()},
+        {QStringLiteral("V.43"), &V43()},
+        {QStringLiteral("V.45"), &V45()},
+        {QStringLiteral("V.46 (Bar)"), &V46Bar()},
+        {QStringLiteral("V.51"), &V31()},
+        {QStringLiteral("V.61"), &V31()},
+        {QStringLiteral("P.42"), &V31()},
+        {QStringLiteral("P.43"), &P43()},
+        {QStringLiteral("P.44 (Bar)"), &P44Bar()},
+        {QStringLiteral("P.45 (Bar)"), &P45Bar()},
+    };
+    return byLabel.value(label, nullptr);
+}
+
+const NewPartLayout* NewPartLayout::ofWriter(const QString& writerName)
+{
+    for (const NewPartLayout* layout : {&Ver31Sql(), &V31(), &V33(), &V34(), &V42(), &V43(), &V45(),
+                                        &V46Bar(), &P43(), &P44Bar(), &P45Bar()}) {
+        if (layout->name == writerName)
+            return layout;
+    }
+    return nullptr;
+}
+
+} // namespace lostrand

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace lostrand {
+
+// One value of a new part row, by what it stands for. A row is a list of these, written by
+// position without a column list, so the list is the part table's column order.
+enum class RowToken
+{
+    Zero,     // 0
+    One,      // 1
+    True,     // the bare word True
+    False,    // the bare word False
+    Blank,    // ''
+    ID,       // the identifier of the part the row belongs to
+    K,        // its kind
+    SK,       // its search key
+    P,        // its number
+    A1K,      // AKind_1 of the queued row ('' in an alternate's row)
+    A1N,      // AltNO_1 of the queued row ('' in an alternate's row)
+    E,        // EName
+    IT,       // the Thai sort key of T
+    T,        // TName, or EName when TName is blank
+    D,        // Description ('' in an alternate's row)
+    I,        // Import ('' in an alternate's row)
+    M,        // the joined models
+    Pr,       // Price
+    Sa,       // Sale
+    B,        // the brand number
+    DN,       // the display number of the part the row belongs to
+    DT,       // today's date number
+    F,        // 1 when the sale price differs from the price, else 0
+    MainOne,  // 1 in the main part's row, 0 in an alternate's
+    DisPrice, // the queued display text of the price
+    DisSale,  // the queued display text of the sale price
+};
+
+// How a writer finds a number in the part table.
+enum class PartLookup
+{
+    ByPartNo,  // kind and part number; no kind term when the kind is blank
+    ByCleanNo, // FPartNO against the cleaned number; the main part adds its kind term
+};
+
+// The alternate row a new part gets.
+enum class AltRowForm
+{
+    FourValues, // id, kind, number, price
+    SixValues,  // id, 1, kind, number, price, sale
+};
+
+// What one new-part writer does differently from the others; the loop is shared.
+struct NewPartLayout
+{
+    QString name;
+    PartLookup lookup = PartLookup::ByPartNo;
+    AltRowForm altRow = AltRowForm::FourValues;
+    std::vector<RowToken> partRow;
+    // Column names for the schema of the demo and test targets, by position (1-based); the
+    // statements name no column.
+    std::vector<std::pair<int, QString>> columnNames;
+
+    bool uses(RowToken token) const;
+    // The column the schema gives a position: the product's name where the rest of the system
+    // reads or updates that value, else a name of its own.
+    QString columnName(int position) const;
+
+    static const NewPartLayout& Ver31Sql();
+    static const NewPartLayout& V31();
+    static const NewPartLayout& V33();
+    static const NewPartLayout& V34();
+    static const NewPartLayout& V42();
+    static const NewPartLayout& V43();
+    static const NewPartLayout& V45();
+    static const NewPartLayout& V46Bar();
+    static const NewPartLayout& P43();
+    static const NewPartLayout& P44Bar();
+    static const NewPartLayout& P45Bar();
+
+    // The layout a label's new-part writer inserts, or nullptr when none is built for it.
+    static const NewPartLayout* forLabel(const QString& label);
+    // The layout of the writer of that name, or nullptr when it is not built.
+    static const NewPartLayout* ofWriter(const QString& writerName);
+};
+
+} // namespace lostrand

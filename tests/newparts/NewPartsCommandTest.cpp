@@ -1,0 +1,218 @@
+#include "db/StatementLog.h"
+#include "demo/DemoData.h"
+#include "demo/PriceListSchema.h"
+#include "demo/SqliteFile.h"
+#include "demo/TargetSchema.h"
+#include "support/FakeWindow.h"
+#include "support/TestDatabase.h"
+#include "window/RunState.h"
+#include "window/TransferPhases.h"
+#include "window/UpdateCommand.h"
+
+#include <QFile>
+#include <csignal>
+#include <gtest/gtest.h>
+
+using namespace lostrand;
+using lostrand::test::FakeWindow;
+using lostrand::test::TestDatabase;
+
+namespace {
+
+const QPair<QString, MessageStyle> Finished{QStringLiteral("เสร็จแล้วจ้า"), MessageStyle::Plain};
+
+// A "V.61" target of brand ZARAV (7) with two known parts, and a price list whose first table
+// changes their prices and brings new parts with alternates. The known parts sort after the new
+// ones, so their own rows are priced last.
+class NewPartsCommandTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QStringList target =
+            TargetSchema::common(QStringLiteral("V.61"), QStringLiteral("ZARAV"), 7);
+        target << TargetSchema::numberedLayout(QStringLiteral("V.61"), 7) << known(1, "A", "X-1", 0)
+               << known(2, "A", "X-2", 3)
+               << QStringLiteral("Insert Into LastID Values ('Pta7', 2)");
+        targetPath = db.create(QStringLiteral("Valcorin.accdb"), target);
+        QStringList source = PriceListSchema::createFile();
+        source << PriceListSchema::createTable(1);
+        source << PriceListSchema::insertRow(QStringLiteral("PriceList_1"),
+                                             row("A", "X-1", "150", "NEW NAME"));
+        source << PriceListSchema::insertRow(QStringLiteral("PriceList_1"),
+                                             row("A", "X-2", "250", "OTHER NAME"));
+        for (int i = 1; i <= newParts; ++i) {
+            PriceListRow r =
+                row("B", QStringLiteral("N-%1").arg(i, 2, 10, QLatin1Char('0')), "99", "NEW PART");
+            r.AKind[0] = QStringLiteral("B");
+            r.AltNO[0] = QStringLiteral("N-%1-ALT").arg(i, 2, 10, QLatin1Char('0'));
+            if (i % 3 == 0) {
+                r.AKind[1] = QStringLiteral("A");
+                r.AltNO[1] = QStringLiteral("X-1");
+            }
+            source << PriceListSchema::insertRow(QStringLiteral("PriceList_1"), r);
+        }
+        sourcePath = db.create(QStringLiteral("PriceList_ZARAV.mdb"), source);
+    }
+
+    static QStringList known(int id, const char* kind, const char* number, int upRec)
+    {
+        return {QStringLiteral(
+                    "Insert Into Pta7 (UpRec, PartID, Kind, PartNO, EName, TName, Price, Sale) "
+                    "Values (%1, %2, '%3', '%4', 'OLD', 'เก่า', 100, 100)")
+                    .arg(upRec)
+                    .arg(id)
+                    .arg(QString::fromLatin1(kind), QString::fromLatin1(number)),
+                QStringLiteral("Insert Into Alt7 Values (%1, '%2', '%3', 100)")
+                    .arg(id)
+                    .arg(QString::fromLatin1(kind), QString::fromLatin1(number)),
+                QStringLiteral("Insert Into AltG7 Values (0, %1, 0)").arg(id)};
+    }
+
+    static PriceListRow row(const char* kind, const QString& number, const char* price,
+                            const char* name)
+    {
+        PriceListRow r;
+        r.Kind = QString::fromLatin1(kind);
+        r.PartNO = number;
+        r.EName = QString::fromLatin1(name);
+        r.TName = QStringLiteral("ชื่อใหม่");
+        r.Price = QString::fromLatin1(price);
+        return r;
+    }
+
+    void press(const QString& source, const QString& target)
+    {
+        window.setText(QStringLiteral("txtPriceList"), source);
+        window.setText(QStringLiteral("txtDataValcorin"), target);
+        RunState state(window);
+        state.BrandName = QStringLiteral("ZARAV");
+        state.UpdateTexts = 1;
+        UpdateCommand::cmdUpDate_Click(state, standardTransferPhases());
+    }
+
+    // What the import made, in a form two runs can be compared by.
+    static QStringList contents(const QString& target)
+    {
+        QStringList out;
+        for (const char* sql :
+             {"Select PartID, Kind, PartNO, EName, Price, Sale From Pta7 Order By PartID",
+              "Select AltID, AKind, APartNO, APrice From Alt7 Order By AltID",
+              "Select PartID, AltID From AltG7 Order By PartID, AltID",
+              "Select NameID, LastID From LastID"}) {
+            for (const auto& r : TestDatabase::rows(target, QString::fromLatin1(sql))) {
+                QStringList values;
+                for (const QVariant& v : r)
+                    values << v.toString();
+                out << values.join(QLatin1Char('|'));
+            }
+        }
+        return out;
+    }
+
+    static constexpr int newParts = 12;
+    TestDatabase db;
+    QString targetPath;
+    QString sourcePath;
+    FakeWindow window;
+};
+
+} // namespace
+
+TEST_F(NewPartsCommandTest, ARunPricesKnownPartsAndCreatesTheOthers)
+{
+    press(sourcePath, targetPath);
+    ASSERT_EQ(window.messages.size(), 1);
+    EXPECT_EQ(window.messages.first(), Finished);
+    // Part 1 may have its texts refreshed, part 2 only its price.
+    EXPECT_EQ(
+        TestDatabase::rows(targetPath, "Select EName, Price From Pta7 Where PartID = 1").first(),
+        QVariantList({QStringLiteral("NEW NAME"), 150}));
+    EXPECT_EQ(
+        TestDatabase::rows(targetPath, "Select EName, Price From Pta7 Where PartID = 2").first(),
+        QVariantList({QStringLiteral("OLD"), 250}));
+    EXPECT_EQ(TestDatabase::scalar(targetPath, "Select Count(*) From Pta7").toInt(),
+              2 + 2 * newParts);
+    EXPECT_EQ(TestDatabase::scalar(targetPath, "Select Count(*) From Alt7 Where AltID > 0").toInt(),
+              2 + 2 * newParts);
+    // N-03 was linked with its new alternate and with the known X-1.
+    const int n03 =
+        TestDatabase::scalar(targetPath, "Select PartID From Pta7 Where PartNO = 'N-03'").toInt();
+    EXPECT_EQ(
+        TestDatabase::scalar(
+            targetPath, QStringLiteral("Select Count(*) From AltG7 Where PartID = %1").arg(n03))
+            .toInt(),
+        2);
+    EXPECT_EQ(TestDatabase::scalar(targetPath, "Select Count(*) From PriceList").toInt(), 0);
+    EXPECT_EQ(TestDatabase::scalar(targetPath, "Select Count(*) From Alt7 Where AltID = 0").toInt(),
+              1);
+    EXPECT_EQ(
+        TestDatabase::scalar(targetPath, "Select Count(*) From AltG7 Where PartID = 0").toInt(), 0);
+    EXPECT_EQ(
+        TestDatabase::scalar(targetPath, "Select LastID From LastID Where NameID = 'Pta7'").toInt(),
+        2 + 2 * newParts);
+}
+
+TEST_F(NewPartsCommandTest, TheDemoImports)
+{
+    const auto paths = DemoData::write(db.path(QStringLiteral("demo")));
+    press(paths.priceList, paths.target);
+    EXPECT_EQ(window.messages, (QList<QPair<QString, MessageStyle>>{Finished}));
+    EXPECT_EQ(
+        TestDatabase::scalar(paths.target, "Select Price From Pta7 Where PartNO = 'UC2A-34-400'")
+            .toInt(),
+        275);
+    EXPECT_EQ(TestDatabase::scalar(paths.target,
+                                   "Select Count(*) From Pta7 Where PartNO = 'DRIVER''S SEAT-L'")
+                  .toInt(),
+              1);
+    EXPECT_EQ(TestDatabase::scalar(paths.target, "Select Count(*) From PriceList").toInt(), 0);
+}
+
+// The import is killed in the middle of a part's transaction; the target stays whole, and a
+// second run finishes it as if nothing had happened.
+TEST_F(NewPartsCommandTest, AKilledImportLeavesNoHalfPartAndASecondRunCompletesIt)
+{
+    const QString referenceTarget = db.path(QStringLiteral("reference.accdb"));
+    const QString referenceSource = db.path(QStringLiteral("reference.mdb"));
+    ASSERT_TRUE(QFile::copy(targetPath, referenceTarget));
+    ASSERT_TRUE(QFile::copy(sourcePath, referenceSource));
+    press(referenceSource, referenceTarget);
+    ASSERT_EQ(window.messages.last(), Finished);
+    const QStringList reference = contents(referenceTarget);
+
+    EXPECT_EXIT(
+        {
+            int altRows = 0;
+            StatementLog::install(
+                [&altRows](const QString&, StatementLog::Kind, const QString& sql) {
+                    // The seventh new part: its part row is written, its alternate row not yet.
+                    if (sql.startsWith(QLatin1String("Insert Into Alt7")) && ++altRows == 13)
+                        std::raise(SIGKILL);
+                });
+            press(sourcePath, targetPath);
+        },
+        ::testing::KilledBySignal(SIGKILL), "");
+
+    EXPECT_EQ(TestDatabase::scalar(targetPath, "PRAGMA integrity_check").toString(),
+              QStringLiteral("ok"));
+    const int parts = TestDatabase::scalar(targetPath, "Select Count(*) From Pta7").toInt();
+    EXPECT_GT(parts, 2);
+    EXPECT_LT(parts, 2 + 2 * newParts);
+    EXPECT_EQ(TestDatabase::scalar(targetPath, "Select Count(*) From Pta7 Where PartID Not In "
+                                               "(Select AltID From Alt7)")
+                  .toInt(),
+              0);
+    EXPECT_EQ(TestDatabase::scalar(targetPath, "Select Count(*) From Pta7 Where PartID Not In "
+                                               "(Select PartID From AltG7)")
+                  .toInt(),
+              0);
+    EXPECT_EQ(
+        TestDatabase::scalar(targetPath, "Select LastID From LastID Where NameID = 'Pta7'").toInt(),
+        TestDatabase::scalar(targetPath, "Select Max(PartID) From Pta7").toInt());
+
+    window.messages.clear();
+    press(sourcePath, targetPath);
+    EXPECT_EQ(window.messages, (QList<QPair<QString, MessageStyle>>{Finished}));
+    EXPECT_EQ(contents(targetPath), reference);
+}
