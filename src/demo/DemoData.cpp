@@ -97,6 +97,9 @@ QStringList priceList()
     const PriceListRow table2[] = {
         row("B", "UH71-33-28Z", "BRAKE PAD SET", "ผ้าเบรกหน้า", "RANGER", "1990"),
         row("A", "WL01-15-200", "WATER PUMP", "ปั๊มน้ำ", "FIGHTER", "3200"),
+        // Listed twice at two prices: one of the two still differs at the end, and the grid
+        // shows it.
+        row("A", "WL01-15-200", "WATER PUMP", "ปั๊มน้ำ", "FIGHTER", "3350"),
         row("C", "S47P-18-110", "SPARK PLUG", "หัวเทียน", "MAGNUM", "120"),
     };
     for (const auto& r : table1)

@@ -216,3 +216,35 @@ TEST_F(NewPartsCommandTest, AKilledImportLeavesNoHalfPartAndASecondRunCompletesI
     EXPECT_EQ(window.messages, (QList<QPair<QString, MessageStyle>>{Finished}));
     EXPECT_EQ(contents(targetPath), reference);
 }
+
+// A part listed twice at two prices still differs after the passes: the re-check collects the
+// row the main pass overwrote, the second pass applies it, and the listing shows the other.
+TEST_F(NewPartsCommandTest, RowsThatStillDifferEndInPriceListAllAndInTheGrid)
+{
+    db.create(QStringLiteral("PriceList_ZARAV.mdb"),
+              {PriceListSchema::insertRow(QStringLiteral("PriceList_1"),
+                                          row("A", "X-2", "260", "OTHER NAME"))});
+    press(sourcePath, targetPath);
+    EXPECT_EQ(window.messages.last(), Finished);
+    const auto collected = TestDatabase::rows(sourcePath, "Select PartNO, Price From PriceListAll");
+    ASSERT_EQ(collected.size(), 1);
+    EXPECT_EQ(collected[0][0].toString(), QStringLiteral("X-2"));
+    const QString collectedPrice = collected[0][1].toString();
+    const QString otherPrice =
+        collectedPrice == QLatin1String("250") ? QStringLiteral("260") : QStringLiteral("250");
+    EXPECT_EQ(
+        TestDatabase::scalar(targetPath, "Select Price From Pta7 Where PartID = 2").toString(),
+        collectedPrice);
+    const QStringList listed{window.gridText(1, 1), window.gridText(1, 2), window.gridText(1, 3),
+                             window.gridText(1, 6), window.gridText(1, 7)};
+    EXPECT_EQ(listed, QStringList({"1", "", "A-X-2", collectedPrice, otherPrice}));
+    EXPECT_EQ(window.gridText(2, 1), QString());
+
+    // A later run in the same window with nothing left to list shows an empty grid.
+    db.create(QStringLiteral("PriceList_ZARAV.mdb"),
+              {QStringLiteral("Delete From PriceList_1 Where PartNO = 'X-2' And Price = 260")});
+    press(sourcePath, targetPath);
+    EXPECT_EQ(window.messages.last(), Finished);
+    EXPECT_EQ(window.gridText(1, 1), QString());
+    EXPECT_EQ(window.gridText(1, 3), QString());
+}
