@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <algorithm>
+#include <map>
 #include <sqlite3.h>
 #include <stdexcept>
 #include <string>
@@ -31,18 +33,21 @@ void StatementReplay::record(const QString& databasePath)
     m_out = std::fopen(m_logFile.toLocal8Bit().constData(), "wb");
     if (!m_out)
         throw std::runtime_error("cannot write the statement log");
-    StatementLog::install(
-        [this, databasePath](const QString& database, StatementLog::Kind kind, const QString& sql) {
-            if (database != databasePath)
-                return;
-            const QByteArray text = sql.toUtf8();
-            const unsigned char tag = static_cast<unsigned char>(kind);
-            const auto size = static_cast<std::uint32_t>(text.size());
-            std::fwrite(&tag, 1, 1, m_out);
-            std::fwrite(&size, sizeof size, 1, m_out);
-            std::fwrite(text.constData(), 1, size, m_out);
+    StatementLog::install([this, databasePath](const QString& database, StatementLog::Kind kind,
+                                               const QString& sql, qint64 rows) {
+        if (database != databasePath)
+            return;
+        const QByteArray text = sql.toUtf8();
+        const unsigned char tag = static_cast<unsigned char>(kind);
+        const auto size = static_cast<std::uint32_t>(text.size());
+        const std::int64_t fetched = rows;
+        std::fwrite(&tag, 1, 1, m_out);
+        std::fwrite(&fetched, sizeof fetched, 1, m_out);
+        std::fwrite(&size, sizeof size, 1, m_out);
+        std::fwrite(text.constData(), 1, size, m_out);
+        if (kind != StatementLog::Kind::Fetched)
             ++m_count;
-        });
+    });
 }
 
 void StatementReplay::stop()
@@ -54,8 +59,62 @@ void StatementReplay::stop()
     }
 }
 
+namespace {
+
+struct Entry
+{
+    StatementLog::Kind kind = StatementLog::Kind::Execute;
+    std::int64_t rows = -1;
+    std::vector<char> text;
+};
+
+bool readEntry(std::FILE* in, Entry& entry)
+{
+    unsigned char tag = 0;
+    std::uint32_t size = 0;
+    if (std::fread(&tag, 1, 1, in) != 1 || std::fread(&entry.rows, sizeof entry.rows, 1, in) != 1 ||
+        std::fread(&size, sizeof size, 1, in) != 1)
+        return false;
+    entry.kind = static_cast<StatementLog::Kind>(tag);
+    entry.text.resize(size + 1);
+    if (std::fread(entry.text.data(), 1, size, in) != size)
+        return false;
+    entry.text[size] = '\0';
+    return true;
+}
+
+// How many rows the run asked of each select, in the order the selects ran: a recordset that
+// read only its first row costs the replay one step too.
+std::vector<std::int64_t> fetchCounts(const QString& logFile)
+{
+    std::FILE* in = std::fopen(logFile.toLocal8Bit().constData(), "rb");
+    if (!in)
+        throw std::runtime_error("cannot read the statement log");
+    std::vector<std::int64_t> counts;
+    std::map<std::string, std::vector<size_t>> open;
+    Entry entry;
+    while (readEntry(in, entry)) {
+        const std::string text(entry.text.data());
+        if (entry.kind == StatementLog::Kind::Query) {
+            open[text].push_back(counts.size());
+            counts.push_back(-1);
+        } else if (entry.kind == StatementLog::Kind::Fetched) {
+            auto& pending = open[text];
+            if (!pending.empty()) {
+                counts[pending.back()] = entry.rows;
+                pending.pop_back();
+            }
+        }
+    }
+    std::fclose(in);
+    return counts;
+}
+
+} // namespace
+
 double StatementReplay::replay(const QString& databasePath) const
 {
+    const std::vector<std::int64_t> counts = fetchCounts(m_logFile);
     std::FILE* in = std::fopen(m_logFile.toLocal8Bit().constData(), "rb");
     if (!in)
         throw std::runtime_error("cannot read the statement log");
@@ -65,26 +124,44 @@ double StatementReplay::replay(const QString& databasePath) const
         throw std::runtime_error("cannot open the replay copy");
     check(db, sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr), "journal");
     check(db, sqlite3_exec(db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr), "sync");
+    // With LOSTRAND_BENCH_PROFILE set, the replay also tells which kinds of statement took its
+    // time, by their first words.
+    const bool profile = qEnvironmentVariableIsSet("LOSTRAND_BENCH_PROFILE");
+    std::map<std::string, std::pair<double, long>> byShape;
     QElapsedTimer timer;
     timer.start();
-    std::vector<char> text;
-    unsigned char tag = 0;
-    std::uint32_t size = 0;
-    while (std::fread(&tag, 1, 1, in) == 1 && std::fread(&size, sizeof size, 1, in) == 1) {
-        text.resize(size + 1);
-        if (std::fread(text.data(), 1, size, in) != size)
-            break;
-        text[size] = '\0';
+    Entry entry;
+    size_t query = 0;
+    while (readEntry(in, entry)) {
+        if (entry.kind == StatementLog::Kind::Fetched)
+            continue;
+        // A select is stepped as often as the run asked it for a row; every other statement
+        // runs to its end.
+        std::int64_t steps = -1;
+        if (entry.kind == StatementLog::Kind::Query)
+            steps = counts.at(query++);
+        const qint64 started = profile ? timer.nsecsElapsed() : 0;
         sqlite3_stmt* statement = nullptr;
-        check(db, sqlite3_prepare_v2(db, text.data(), static_cast<int>(size), &statement, nullptr),
-              text.data());
-        int rc = SQLITE_ROW;
-        // A select is read to its end; every other statement runs once.
-        while (rc == SQLITE_ROW)
+        check(db, sqlite3_prepare_v2(db, entry.text.data(), -1, &statement, nullptr),
+              entry.text.data());
+        int rc = sqlite3_step(statement);
+        for (std::int64_t done = 1; rc == SQLITE_ROW && (steps < 0 || done < steps); ++done)
             rc = sqlite3_step(statement);
-        check(db, rc, text.data());
+        check(db, rc, entry.text.data());
         sqlite3_finalize(statement);
-        (void)tag;
+        if (profile) {
+            auto& shape = byShape[std::string(entry.text.data()).substr(0, 48)];
+            shape.first += static_cast<double>(timer.nsecsElapsed() - started) / 1e9;
+            ++shape.second;
+        }
+    }
+    if (profile) {
+        std::vector<std::pair<double, std::string>> sorted;
+        for (const auto& [shape, cost] : byShape)
+            sorted.emplace_back(cost.first, shape + " (" + std::to_string(cost.second) + ")");
+        std::sort(sorted.rbegin(), sorted.rend());
+        for (size_t i = 0; i < std::min<size_t>(12, sorted.size()); ++i)
+            std::fprintf(stderr, "%8.3f s  %s\n", sorted[i].first, sorted[i].second.c_str());
     }
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     sqlite3_close(db);

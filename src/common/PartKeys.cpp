@@ -188,4 +188,9 @@ QString PartKeys::JoinModels(const std::array<QString, 12>& models)
     return TextChars::left(result, ModelListLength);
 }
 
+QString PartKeys::FindText(const QString& name, const QString& models)
+{
+    return BlankText::trim(BlankText::trim(name) + QStringLiteral("  ") + BlankText::trim(models));
+}
+
 } // namespace lostrand

@@ -37,6 +37,8 @@ public:
     // Model_1 trimmed (also when blank), then ", " and each further non-blank trimmed model,
     // cut to 30 characters.
     static QString JoinModels(const std::array<QString, 12>& models);
+    // A name's find text: the trimmed name, two blanks and the trimmed models, trimmed again.
+    static QString FindText(const QString& name, const QString& models);
 };
 
 } // namespace lostrand

@@ -100,17 +100,29 @@ void Connection::openSqlite(const QString& path)
         throw DbError({}, errorText(m_db.lastError()));
     m_dialect = SqlDialect::Sqlite;
     m_logName = path;
-    // Every write of a run is its own statement; WAL with NORMAL sync keeps that affordable and
-    // still rolls back an interrupted transaction on the next open.
-    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL"}) {
-        QSqlQuery query(m_db);
-        if (!query.exec(QString::fromLatin1(pragma))) {
-            const QString message = errorText(query.lastError());
-            query = QSqlQuery();
-            m_db.close();
-            throw DbError(QString::fromLatin1(pragma), message);
-        }
+    try {
+        // Every write of a run is its own statement; WAL with NORMAL sync keeps that
+        // affordable and still rolls back an interrupted transaction on the next open.
+        runSqliteSetting(QStringLiteral("PRAGMA journal_mode=WAL"));
+        runSqliteSetting(QStringLiteral("PRAGMA synchronous=NORMAL"));
+        // Part tables are indexed by kind as well as by number. Without statistics the engine
+        // may take the kind index, a few values over the whole table, for every look-up by
+        // kind and number; a sampled analysis once per database tells it better.
+        runSqliteSetting(QStringLiteral("PRAGMA analysis_limit=1000"));
+        if (!hasTable(QStringLiteral("sqlite_stat1")))
+            runSqliteSetting(QStringLiteral("ANALYZE"));
+    } catch (const DbError&) {
+        m_db.close();
+        throw;
     }
+}
+
+void Connection::runSqliteSetting(const QString& sql)
+{
+    StatementLog::record(m_logName, StatementLog::Kind::Execute, sql);
+    QSqlQuery query(m_db);
+    if (!query.exec(sql))
+        throw DbError(sql, errorText(query.lastError()));
 }
 
 void Connection::openOdbc()
@@ -140,6 +152,14 @@ void Connection::close()
     if (m_db.isValid() && m_db.isOpen()) {
         if (m_inTransaction)
             m_db.rollback();
+        // Keeps the statistics in step with what the run changed; cheap when nothing did.
+        if (m_dialect == SqlDialect::Sqlite) {
+            try {
+                runSqliteSetting(QStringLiteral("PRAGMA optimize"));
+            } catch (const DbError&) {
+                // Statistics only help the next run; a failure here loses nothing.
+            }
+        }
         m_db.close();
     }
     m_inTransaction = false;
@@ -198,7 +218,7 @@ void Connection::rollbackTrans()
 bool Connection::hasTable(const QString& name) const
 {
     requireOpen({});
-    const QStringList tables = m_db.tables(QSql::Tables);
+    const QStringList tables = m_db.tables(QSql::AllTables);
     return std::any_of(tables.begin(), tables.end(), [&name](const QString& table) {
         return table.compare(name, Qt::CaseInsensitive) == 0;
     });

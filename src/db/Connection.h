@@ -88,6 +88,7 @@ private:
     void openSqlite(const QString& path);
     void openOdbc();
     void resetDatabase();
+    void runSqliteSetting(const QString& sql);
 
     QString m_name;
     QString m_connectionString;

@@ -41,6 +41,7 @@ void Recordset::open(const QString& sql, Connection& connection, CursorType, Loc
     }
     m_ahead.clear();
     m_rowsBefore = 0;
+    m_fetches = 0;
     m_exhausted = false;
     m_edit = Edit::None;
     m_changes.clear();
@@ -52,6 +53,9 @@ void Recordset::close()
 {
     if (!m_query)
         return;
+    if (m_connection && StatementLog::active())
+        StatementLog::record(m_connection->logName(), StatementLog::Kind::Fetched, m_sql,
+                             m_fetches);
     m_query->finish();
     m_query.reset();
     if (m_connection)
@@ -78,6 +82,7 @@ bool Recordset::readNext(Row& row)
 {
     if (m_exhausted)
         return false;
+    ++m_fetches;
     if (!m_query->next()) {
         m_exhausted = true;
         if (m_query->lastError().isValid())

@@ -84,6 +84,7 @@ private:
     bool m_exhausted = false;
     std::deque<Row> m_ahead;
     qint64 m_rowsBefore = 0;
+    qint64 m_fetches = 0; // rows asked of the engine, the end included
     enum class Edit
     {
         None,

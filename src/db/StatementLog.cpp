@@ -25,10 +25,10 @@ bool StatementLog::active()
     return static_cast<bool>(sink());
 }
 
-void StatementLog::record(const QString& database, Kind kind, const QString& sql)
+void StatementLog::record(const QString& database, Kind kind, const QString& sql, qint64 rows)
 {
     if (sink())
-        sink()(database, kind, sql);
+        sink()(database, kind, sql, rows);
 }
 
 } // namespace lostrand

@@ -10,20 +10,23 @@ namespace lostrand {
 class StatementLog
 {
 public:
+    // Fetched follows a Query when its recordset closes, with the rows asked of the engine.
     enum class Kind
     {
         Execute,
         Query,
         Begin,
         Commit,
-        Rollback
+        Rollback,
+        Fetched
     };
-    using Sink = std::function<void(const QString& database, Kind kind, const QString& sql)>;
+    using Sink =
+        std::function<void(const QString& database, Kind kind, const QString& sql, qint64 rows)>;
 
     static void install(Sink sink);
     static void remove();
     static bool active();
-    static void record(const QString& database, Kind kind, const QString& sql);
+    static void record(const QString& database, Kind kind, const QString& sql, qint64 rows = -1);
 };
 
 } // namespace lostrand

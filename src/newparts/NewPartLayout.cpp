@@ -45,14 +45,33 @@ Row priced(const Row& middle)
 }
 
 NewPartLayout layout(const char* name, Row row, PartLookup lookup = PartLookup::ByPartNo,
-                     std::vector<std::pair<int, QString>> names = {})
+                     std::vector<std::pair<int, QString>> names = {},
+                     SearchKeyRule searchKey = SearchKeyRule::Brand,
+                     AltRowForm altRow = AltRowForm::FourValues)
 {
     NewPartLayout l;
     l.name = QString::fromLatin1(name);
     l.lookup = lookup;
+    l.searchKey = searchKey;
+    l.altRow = altRow;
     l.partRow = std::move(row);
     l.columnNames = std::move(names);
     return l;
+}
+
+// The rows with display texts: the head, the price and the sale each followed by its display
+// text, the writer's middle piece, the tail.
+Row displayed(const Row& middle)
+{
+    return join({head(), {T::Pr, T::DisPrice, T::Sa, T::DisSale}, middle, tail()});
+}
+
+// Positions 1 to 21 of the rows keyed by cleaned number: the number stands twice.
+Row cleanedHead(RowToken first)
+{
+    return {first,    T::ID,    T::K,     T::SK, T::P,        T::P,  T::A1K,
+            T::A1N,   T::Blank, T::E,     T::IT, T::T,        T::D,  T::M,
+            T::Blank, T::I,     T::Blank, T::Pr, T::DisPrice, T::Sa, T::DisSale};
 }
 
 QString defaultName(RowToken token)
@@ -79,6 +98,8 @@ QString defaultName(RowToken token)
         {int(T::MainOne), QStringLiteral("IsMain")},
         {int(T::DisPrice), QStringLiteral("DisPrice")},
         {int(T::DisSale), QStringLiteral("DisSale")},
+        {int(T::EFind), QStringLiteral("EFind")},
+        {int(T::TFind), QStringLiteral("TFind")},
     };
     return names.value(int(token));
 }
@@ -208,33 +229,116 @@ const NewPartLayout& NewPartLayout::P45Bar()
     return l;
 }
 
+const NewPartLayout& NewPartLayout::P46Bar()
+{
+    static const NewPartLayout l =
+        layout("AddNewPartsP46Bar", displayed(join({zeros(3), {T::True, T::False, T::Blank}})));
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::P48Bar()
+{
+    static const NewPartLayout l =
+        layout("AddNewPartsP48Bar",
+               join({cleanedHead(T::Zero), zeros(3), {T::True, T::False, T::Blank}, tail()}),
+               PartLookup::ByCleanNo, {}, SearchKeyRule::Cleaned);
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::P49Bar()
+{
+    // No brand number and no display number in these rows.
+    static const NewPartLayout l = layout(
+        "AddNewPartsP49Bar", join({cleanedHead(T::SlotOne), {T::Blank, T::One}, zeros(4)}),
+        PartLookup::ByCleanNo, {{1, QStringLiteral("AltSlot")}, {24, QStringLiteral("UpRec")}},
+        SearchKeyRule::Cleaned, AltRowForm::SixValues);
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::P52()
+{
+    static const NewPartLayout l =
+        layout("AddNewPartsP52",
+               join({{T::Zero,  T::ID,   T::K,     T::SK,   T::P,    T::A1K,  T::A1N,   T::Blank,
+                      T::EFind, T::E,    T::TFind, T::T,    T::D,    T::M,    T::Blank, T::I,
+                      T::Pr,    T::Zero, T::Sa,    T::Zero, T::Zero, T::Blank},
+                     zeros(4),
+                     {T::Blank, T::Zero, T::B, T::Zero, T::Zero, T::DN},
+                     zeros(6)}));
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::P61Bar()
+{
+    // The numbers 1 and 0 where the other display-text rows have True and False.
+    static const NewPartLayout l =
+        layout("AddNewPartsP61Bar", displayed(join({zeros(3), {T::One, T::Zero, T::Blank}})),
+               PartLookup::ByPartNo, {}, SearchKeyRule::Cleaned);
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::P64Bar()
+{
+    // Position 10 takes no value of the queued row; it stays the empty text. No brand number
+    // and no display number in these rows.
+    static const NewPartLayout l =
+        layout("AddNewPartsP64Bar",
+               join({{T::Zero,  T::Zero,  T::ID,    T::K,    T::SK,    T::P,    T::A1K,  T::A1N,
+                      T::Blank, T::Blank, T::EFind, T::E,    T::TFind, T::T,    T::D,    T::M,
+                      T::Blank, T::I,     T::Pr,    T::Zero, T::Sa,    T::Zero, T::Zero, T::Blank},
+                     zeros(5),
+                     {T::Blank, T::Blank},
+                     zeros(3),
+                     {T::Blank, T::Blank}}),
+               PartLookup::ByCleanNo);
+    return l;
+}
+
+namespace {
+// Every label with a layout of its own, and the layout its writer inserts.
+const QHash<QString, const NewPartLayout*>& byLabel()
+{
+    using L = NewPartLayout;
+    static const QHash<QString, const NewPartLayout*> table{
+        {QStringLiteral("Ver 3.1 SQL"), &L::Ver31Sql()},
+        {QStringLiteral("V.31"), &L::V31()},
+        {QStringLiteral("V.32"), &L::V31()},
+        {QStringLiteral("V.33"), &L::V33()},
+        {QStringLiteral("V.34"), &L::V34()},
+        {QStringLiteral("V.41"), &L::V31()},
+        {QStringLiteral("V.42"), &L::V42()},
+        {QStringLiteral("V.43"), &L::V43()},
+        {QStringLiteral("V.45"), &L::V45()},
+        {QStringLiteral("V.46 (Bar)"), &L::V46Bar()},
+        {QStringLiteral("V.51"), &L::V31()},
+        {QStringLiteral("V.61"), &L::V31()},
+        {QStringLiteral("P.42"), &L::V31()},
+        {QStringLiteral("P.43"), &L::P43()},
+        {QStringLiteral("P.44 (Bar)"), &L::P44Bar()},
+        {QStringLiteral("P.45 (Bar)"), &L::P45Bar()},
+        {QStringLiteral("P.46 (Bar)"), &L::P46Bar()},
+        {QStringLiteral("P.47001 (Bar)"), &L::P46Bar()},
+        {QStringLiteral("P.48 (Bar)"), &L::P48Bar()},
+        {QStringLiteral("P.49 (Bar)"), &L::P49Bar()},
+        {QStringLiteral("P.52"), &L::P52()},
+        {QStringLiteral("P.61 (Bar)"), &L::P61Bar()},
+        {QStringLiteral("P.62 (Bar)"), &L::P46Bar()},
+        {QStringLiteral("P.64 (Bar)"), &L::P64Bar()},
+        {QStringLiteral("P.65 (Bar)"), &L::P64Bar()},
+        {QStringLiteral("D.47 (Bar)"), &L::P46Bar()},
+    };
+    return table;
+}
+} // namespace
+
 const NewPartLayout* NewPartLayout::forLabel(const QString& label)
 {
-    static const QHash<QString, const NewPartLayout*> byLabel{
-        {QStringLiteral("Ver 3.1 SQL"), &Ver31Sql()},
-        {QStringLiteral("V.31"), &V31()},
-        {QStringLiteral("V.32"), &V31()},
-        {QStringLiteral("V.33"), &V33()},
-        {QStringLiteral("V.34"), &V34()},
-        {QStringLiteral("V.41"), &V31()},
-        {QStringLiteral("V.42"), &V42()},
-        {QStringLiteral("V.43"), &V43()},
-        {QStringLiteral("V.45"), &V45()},
-        {QStringLiteral("V.46 (Bar)"), &V46Bar()},
-        {QStringLiteral("V.51"), &V31()},
-        {QStringLiteral("V.61"), &V31()},
-        {QStringLiteral("P.42"), &V31()},
-        {QStringLiteral("P.43"), &P43()},
-        {QStringLiteral("P.44 (Bar)"), &P44Bar()},
-        {QStringLiteral("P.45 (Bar)"), &P45Bar()},
-    };
-    return byLabel.value(label, nullptr);
+    return byLabel().value(label, nullptr);
 }
 
 const NewPartLayout* NewPartLayout::ofWriter(const QString& writerName)
 {
-    for (const NewPartLayout* layout : {&Ver31Sql(), &V31(), &V33(), &V34(), &V42(), &V43(), &V45(),
-                                        &V46Bar(), &P43(), &P44Bar(), &P45Bar()}) {
+    for (const NewPartLayout* layout : byLabel()) {
         if (layout->name == writerName)
             return layout;
     }

@@ -35,6 +35,9 @@ enum class RowToken
     MainOne,  // 1 in the main part's row, 0 in an alternate's
     DisPrice, // the queued display text of the price
     DisSale,  // the queued display text of the sale price
+    EFind,    // the English name, two blanks and the models (the name before TName is filled)
+    TFind,    // the same of T
+    SlotOne,  // 0 in the rows of the main part and of the first alternate, 1 in the others'
 };
 
 // How a writer finds a number in the part table.
@@ -42,6 +45,13 @@ enum class PartLookup
 {
     ByPartNo,  // kind and part number; no kind term when the kind is blank
     ByCleanNo, // FPartNO against the cleaned number; the main part adds its kind term
+};
+
+// The search key a new part row carries after its kind.
+enum class SearchKeyRule
+{
+    Brand,   // by brand and label
+    Cleaned, // the cleaned number, whatever the brand
 };
 
 // The alternate row a new part gets.
@@ -56,6 +66,7 @@ struct NewPartLayout
 {
     QString name;
     PartLookup lookup = PartLookup::ByPartNo;
+    SearchKeyRule searchKey = SearchKeyRule::Brand;
     AltRowForm altRow = AltRowForm::FourValues;
     std::vector<RowToken> partRow;
     // Column names for the schema of the demo and test targets, by position (1-based); the
@@ -78,6 +89,12 @@ struct NewPartLayout
     static const NewPartLayout& P43();
     static const NewPartLayout& P44Bar();
     static const NewPartLayout& P45Bar();
+    static const NewPartLayout& P46Bar();
+    static const NewPartLayout& P48Bar();
+    static const NewPartLayout& P49Bar();
+    static const NewPartLayout& P52();
+    static const NewPartLayout& P61Bar();
+    static const NewPartLayout& P64Bar();
 
     // The layout a label's new-part writer inserts, or nullptr when none is built for it.
     static const NewPartLayout* forLabel(const QString& label);

@@ -67,6 +67,12 @@ QString value(RunState& state, RowToken token, const NewPartValues& v, const New
         return state.qt(item.DisPrice);
     case RowToken::DisSale:
         return state.qt(item.DisSale);
+    case RowToken::EFind:
+        return state.qt(v.eFind);
+    case RowToken::TFind:
+        return state.qt(v.tFind);
+    case RowToken::SlotOne:
+        return part.slot <= 1 ? QStringLiteral("0") : QStringLiteral("1");
     }
     return QStringLiteral("0");
 }

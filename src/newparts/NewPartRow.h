@@ -15,6 +15,8 @@ struct NewPartValues
     PriceItem item;  // texts trimmed, TName already replaced by EName when blank
     QString sortKey; // ThaiSortKey of TName
     QString models;  // JoinModels of the twelve models
+    QString eFind;   // EName, two blanks and the models, trimmed
+    QString tFind;   // the same of TName
     qint32 dateNum = 0;
     bool saleDiffers = false;
 };
@@ -27,6 +29,7 @@ struct NewPartNumber
     QString number;
     QString searchKey;
     bool isMain = true;
+    int slot = 0; // 0 for the main part, k for alternate k
 };
 
 // Builds the statements of the part and alternate rows of a layout.

@@ -35,14 +35,14 @@ public:
     void run()
     {
         const PriceItem& item = m_values.item;
-        const qint32 partId = findOrCreate(item.Kind, item.PartNO, true);
+        const qint32 partId = findOrCreate(item.Kind, item.PartNO, 0);
         std::array<qint32, 5> altIds{};
         for (size_t k = 0; k < altIds.size(); ++k) {
             const QString& number = item.AltNO[k];
             if (BlankText::isBlank(number) ||
                 BlankText::trim(number) == BlankText::trim(item.PartNO))
                 continue;
-            altIds[k] = findOrCreate(item.AKind[k], number, false);
+            altIds[k] = findOrCreate(item.AKind[k], number, static_cast<int>(k) + 1);
         }
         linkGroup(partId, altIds);
         deleteQueuedRows();
@@ -60,9 +60,10 @@ private:
                       : QStringLiteral("Where FPartNO = ") + cn.quote(cleaned);
     }
 
-    qint32 findOrCreate(const QString& kind, const QString& number, bool isMain)
+    qint32 findOrCreate(const QString& kind, const QString& number, int slot)
     {
         RunState& s = m_state;
+        const bool isMain = slot == 0;
         s.openOnTarget(s.rsLookup, QStringLiteral("Select PartID From Pta") + s.brandText() +
                                        QLatin1Char(' ') + lookupKey(kind, number, isMain));
         if (!s.rsLookup.eof()) {
@@ -77,8 +78,11 @@ private:
         part.id = LastIdCounter::RequireNextLastID(s, QStringLiteral("Pta") + s.brandText());
         part.kind = kind;
         part.number = number;
-        part.searchKey = PartKeys::MakeSearchKey(s.DBVersion, s.BrandName, number);
+        part.searchKey = m_layout.searchKey == SearchKeyRule::Cleaned
+                             ? PartKeys::StripSeparators(number)
+                             : PartKeys::MakeSearchKey(s.DBVersion, s.BrandName, number);
         part.isMain = isMain;
+        part.slot = slot;
         s.executeTarget(NewPartRow::partRow(s, m_layout, m_values, part));
         s.executeTarget(NewPartRow::altRow(s, m_layout, m_values, part));
         return part.id;
@@ -124,10 +128,14 @@ NewPartValues readQueuedKey(RunState& state, const NewPartLayout& layout, qint32
     values.item = StagingQueue::readItem(state.rsMain);
     state.rsMain.close();
     PriceItem& item = values.item;
+    values.models = PartKeys::JoinModels(item.Model);
+    // The English find text comes from the name as queued, the Thai one after a blank Thai name
+    // has taken the English one.
+    values.eFind = PartKeys::FindText(item.EName, values.models);
     if (BlankText::isBlank(item.TName))
         item.TName = item.EName;
+    values.tFind = PartKeys::FindText(item.TName, values.models);
     values.sortKey = ThaiSortKeys::ThaiSortKey(item.TName);
-    values.models = PartKeys::JoinModels(item.Model);
     values.dateNum = dateNum;
     values.saleDiffers = layout.uses(RowToken::F) && item.Sale != item.Price;
     return values;

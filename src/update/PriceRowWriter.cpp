@@ -45,11 +45,6 @@ const NameColumns EnglishColumns{QStringLiteral("EName"), QStringLiteral("EFind"
 const NameColumns ThaiColumns{QStringLiteral("TName"), QStringLiteral("TFind"),
                               QStringLiteral("IndTName")};
 
-QString findText(const QString& name, const QString& models)
-{
-    return BlankText::trim(BlankText::trim(name) + QStringLiteral("  ") + BlankText::trim(models));
-}
-
 // A whole number of the current row; a Null or a value out of range stops the run, as its
 // conversion would.
 qint64 wholeNumber(const RunState& state, const Recordset& rs, const QString& field, qint64 min,
@@ -250,7 +245,8 @@ void PriceRowWriter::writeName(const QString& id, bool thai)
             assign(columns.sortKey, ThaiSortKeys::ThaiSortKey(name)) + QStringLiteral(", ");
         break;
     case PriceWriterVariant::NameExtra::FindText:
-        assignments = assign(columns.find, findText(name, m_models)) + QStringLiteral(", ");
+        assignments =
+            assign(columns.find, PartKeys::FindText(name, m_models)) + QStringLiteral(", ");
         break;
     }
     const QString sql = partUpdate(assignments + assign(columns.name, name), id);

@@ -138,9 +138,11 @@ class StatementRecorder
 public:
     StatementRecorder()
     {
-        StatementLog::install([this](const QString&, StatementLog::Kind kind, const QString& sql) {
-            entries.emplace_back(kind, sql);
-        });
+        StatementLog::install(
+            [this](const QString&, StatementLog::Kind kind, const QString& sql, qint64) {
+                if (kind != StatementLog::Kind::Fetched)
+                    entries.emplace_back(kind, sql);
+            });
     }
     ~StatementRecorder() { StatementLog::remove(); }
     StatementRecorder(const StatementRecorder&) = delete;

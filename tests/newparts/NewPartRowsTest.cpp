@@ -86,7 +86,52 @@ const LabelRows Rows[] = {
      "0, ID, 'K', 'SK', 'P', '', '', '', 'P', 'E', 'IT', 'T', '', 'M', '', '', Pr, 0, 0, 0, Sa, 0, "
      "0, "
      "0, 0, 0, 0, '', '', '', '', 0, 0, 0, 0, 0, B, 0, 0, 'DN', 0, 0, 0, 0, 0, 0, 0"},
+    {"P.46 (Bar)",
+     "0, ID, 'K', 'SK', 'P', 'A1K', 'A1N', '', 'E', 'IT', 'T', 'D', 'M', '', 'I', '', Pr, "
+     "'DisPrice', Sa, 'DisSale', 0, 0, 0, True, False, '', 0, 0, 0, 0, 0, B, 0, 0, 'DN', 0, 0, 0, "
+     "0, 0, 0, 0",
+     nullptr},
+    {"D.47 (Bar)",
+     "0, ID, 'K', 'SK', 'P', 'A1K', 'A1N', '', 'E', 'IT', 'T', 'D', 'M', '', 'I', '', Pr, "
+     "'DisPrice', Sa, 'DisSale', 0, 0, 0, True, False, '', 0, 0, 0, 0, 0, B, 0, 0, 'DN', 0, 0, 0, "
+     "0, 0, 0, 0",
+     nullptr},
+    {"P.61 (Bar)",
+     "0, ID, 'K', 'SK', 'P', 'A1K', 'A1N', '', 'E', 'IT', 'T', 'D', 'M', '', 'I', '', Pr, "
+     "'DisPrice', Sa, 'DisSale', 0, 0, 0, 1, 0, '', 0, 0, 0, 0, 0, B, 0, 0, 'DN', 0, 0, 0, 0, 0, "
+     "0, 0",
+     nullptr},
+    {"P.48 (Bar)",
+     "0, ID, 'K', 'SK', 'P', 'P', 'A1K', 'A1N', '', 'E', 'IT', 'T', 'D', 'M', '', 'I', '', Pr, "
+     "'DisPrice', Sa, 'DisSale', 0, 0, 0, True, False, '', 0, 0, 0, 0, 0, B, 0, 0, 'DN', 0, 0, 0, "
+     "0, 0, 0, 0",
+     nullptr},
+    {"P.49 (Bar)",
+     "0, ID, 'K', 'SK', 'P', 'P', 'A1K', 'A1N', '', 'E', 'IT', 'T', 'D', 'M', '', 'I', '', Pr, "
+     "'DisPrice', Sa, 'DisSale', '', 1, 0, 0, 0, 0",
+     nullptr},
+    {"P.52",
+     "0, ID, 'K', 'SK', 'P', 'A1K', 'A1N', '', 'EFind', 'E', 'TFind', 'T', 'D', 'M', '', 'I', Pr, "
+     "0, Sa, 0, 0, '', 0, 0, 0, 0, '', 0, B, 0, 0, 'DN', 0, 0, 0, 0, 0, 0",
+     nullptr},
+    {"P.64 (Bar)",
+     "0, 0, ID, 'K', 'SK', 'P', 'A1K', 'A1N', '', '', 'EFind', 'E', 'TFind', 'T', 'D', 'M', '', "
+     "'I', Pr, 0, Sa, 0, 0, '', 0, 0, 0, 0, 0, '', '', 0, 0, 0, '', ''",
+     nullptr},
+    {"P.65 (Bar)",
+     "0, 0, ID, 'K', 'SK', 'P', 'A1K', 'A1N', '', '', 'EFind', 'E', 'TFind', 'T', 'D', 'M', '', "
+     "'I', Pr, 0, Sa, 0, 0, '', 0, 0, 0, 0, 0, '', '', 0, 0, 0, '', ''",
+     nullptr},
 };
+
+// The labels whose search key is the cleaned number, and the one whose alternate rows have six
+// values.
+bool cleanedKey(const QString& label)
+{
+    return QStringList{"P.45 (Bar)", "P.48 (Bar)", "P.49 (Bar)",
+                       "P.61 (Bar)", "P.64 (Bar)", "P.65 (Bar)"}
+        .contains(label);
+}
 
 qint32 todaysDateNum()
 {
@@ -142,11 +187,18 @@ TEST_F(NewPartRowsTest, EachLabelWritesItsPartRowsByPosition)
         PriceItem queued = item(QStringLiteral("A"), QStringLiteral("P-1 2"));
         queued.AKind[0] = QStringLiteral("B");
         queued.AltNO[0] = QStringLiteral("ALT-1");
+        queued.DisPrice = QStringLiteral("1,250.-");
+        queued.DisSale = QStringLiteral("ds");
         queue(queued);
         Dispatch::ChooseAddNewParts(state, 3);
 
-        const bool cleaned = label == QLatin1String("P.45 (Bar)");
-        QHash<QString, QString> values{{"E", "ENAME"},
+        const bool cleaned = cleanedKey(label);
+        const bool sixValues = label == QLatin1String("P.49 (Bar)");
+        QHash<QString, QString> values{{"DisPrice", "1,250.-"},
+                                       {"DisSale", "ds"},
+                                       {"EFind", "ENAME  BT-50, RANGER"},
+                                       {"TFind", "เกียร์  BT-50, RANGER"},
+                                       {"E", "ENAME"},
                                        {"IT", "กเียร์"},
                                        {"T", "เกียร์"},
                                        {"D", "DESC"},
@@ -179,13 +231,36 @@ TEST_F(NewPartRowsTest, EachLabelWritesItsPartRowsByPosition)
         EXPECT_EQ(storedRow(rows("Select * From Pta7 Where PartID = 2")),
                   expectedRow(altText, alt));
         // The alternate's row carries the main row's price.
-        EXPECT_EQ(storedRow(rows("Select * From Alt7 Where AltID > 0 Order By AltID")),
-                  QStringList({"1", "A", "P-1 2", "12.5"}));
-        EXPECT_EQ(storedRow(rows("Select * From Alt7 Where AltID = 2")),
-                  QStringList({"2", "B", "ALT-1", "12.5"}));
+        const QStringList altMain = sixValues ? QStringList({"1", "1", "A", "P-1 2", "12.5", "10"})
+                                              : QStringList({"1", "A", "P-1 2", "12.5"});
+        const QStringList altAlternate = sixValues
+                                             ? QStringList({"2", "1", "B", "ALT-1", "12.5", "10"})
+                                             : QStringList({"2", "B", "ALT-1", "12.5"});
+        EXPECT_EQ(storedRow(rows("Select * From Alt7 Where AltID = 1")), altMain);
+        EXPECT_EQ(storedRow(rows("Select * From Alt7 Where AltID = 2")), altAlternate);
         EXPECT_EQ(count("Select Count(*) From AltG7 Where PartID = 1 And AltID = 2"), 1);
         EXPECT_EQ(count("Select Count(*) From AltG7 Where PartID = 2 And AltID = 1"), 1);
         EXPECT_EQ(count("Select Count(*) From PriceList"), 0);
         EXPECT_EQ(count("Select LastID From LastID Where NameID = 'Pta7'"), 2);
     }
+}
+
+// Under "P.49 (Bar)" the first value belongs to the slot: 0 for the main part and the first
+// alternate, 1 for the others, also when an earlier slot wrote no row.
+TEST_F(NewPartRowsTest, P49StartsTheRowsOfLaterAlternatesWithOne)
+{
+    makeTarget(QStringLiteral("P.49 (Bar)"));
+    db.create(target.section(QLatin1Char('/'), -1),
+              {QStringLiteral("Insert Into Pta7 (PartID, Kind, FPartNO) Values (9, 'B', 'OLD1')"),
+               QStringLiteral("Insert Into LastID Values ('Pta7', 9)")});
+    PriceItem queued = item(QStringLiteral("A"), QStringLiteral("P-1"));
+    queued.AltNO[0] = QStringLiteral("OLD-1");
+    queued.AltNO[1] = QStringLiteral("NEW-2");
+    queue(queued);
+    Dispatch::ChooseAddNewParts(state, 1);
+    EXPECT_EQ(TestDatabase::scalar(target, "Select AltSlot From Pta7 Where PartID = 10").toString(),
+              QStringLiteral("0"));
+    EXPECT_EQ(TestDatabase::scalar(target, "Select AltSlot From Pta7 Where PartID = 11").toString(),
+              QStringLiteral("1"));
+    EXPECT_EQ(TestDatabase::scalar(target, "Select Count(*) From Pta7").toInt(), 3);
 }

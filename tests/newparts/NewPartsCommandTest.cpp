@@ -185,7 +185,7 @@ TEST_F(NewPartsCommandTest, AKilledImportLeavesNoHalfPartAndASecondRunCompletesI
         {
             int altRows = 0;
             StatementLog::install(
-                [&altRows](const QString&, StatementLog::Kind, const QString& sql) {
+                [&altRows](const QString&, StatementLog::Kind, const QString& sql, qint64) {
                     // The seventh new part: its part row is written, its alternate row not yet.
                     if (sql.startsWith(QLatin1String("Insert Into Alt7")) && ++altRows == 13)
                         std::raise(SIGKILL);
