@@ -33,8 +33,17 @@ void StatementReplay::record(const QString& databasePath)
     m_out = std::fopen(m_logFile.toLocal8Bit().constData(), "wb");
     if (!m_out)
         throw std::runtime_error("cannot write the statement log");
+    m_profile = qEnvironmentVariableIsSet("LOSTRAND_BENCH_PROFILE");
+    m_clock.start();
     StatementLog::install([this, databasePath](const QString& database, StatementLog::Kind kind,
                                                const QString& sql, qint64 rows) {
+        if (m_profile) {
+            const qint64 now = m_clock.nsecsElapsed();
+            if (!m_previous.empty())
+                m_runProfile.add(m_previous, static_cast<double>(now - m_previousAt) / 1e9);
+            m_previous = (database == databasePath ? "" : "[source] ") + sql.toStdString();
+            m_previousAt = now;
+        }
         if (database != databasePath)
             return;
         const QByteArray text = sql.toUtf8();
@@ -53,6 +62,10 @@ void StatementReplay::record(const QString& databasePath)
 void StatementReplay::stop()
 {
     StatementLog::remove();
+    if (m_profile && !m_previous.empty()) {
+        m_runProfile.print("run, from each statement to the next");
+        m_previous.clear();
+    }
     if (m_out) {
         std::fclose(m_out);
         m_out = nullptr;
@@ -127,7 +140,7 @@ double StatementReplay::replay(const QString& databasePath) const
     // With LOSTRAND_BENCH_PROFILE set, the replay also tells which kinds of statement took its
     // time, by their first words.
     const bool profile = qEnvironmentVariableIsSet("LOSTRAND_BENCH_PROFILE");
-    std::map<std::string, std::pair<double, long>> byShape;
+    Profile replayProfile;
     QElapsedTimer timer;
     timer.start();
     Entry entry;
@@ -149,24 +162,37 @@ double StatementReplay::replay(const QString& databasePath) const
             rc = sqlite3_step(statement);
         check(db, rc, entry.text.data());
         sqlite3_finalize(statement);
-        if (profile) {
-            auto& shape = byShape[std::string(entry.text.data()).substr(0, 48)];
-            shape.first += static_cast<double>(timer.nsecsElapsed() - started) / 1e9;
-            ++shape.second;
-        }
+        if (profile)
+            replayProfile.add(entry.text.data(),
+                              static_cast<double>(timer.nsecsElapsed() - started) / 1e9);
     }
-    if (profile) {
-        std::vector<std::pair<double, std::string>> sorted;
-        for (const auto& [shape, cost] : byShape)
-            sorted.emplace_back(cost.first, shape + " (" + std::to_string(cost.second) + ")");
-        std::sort(sorted.rbegin(), sorted.rend());
-        for (size_t i = 0; i < std::min<size_t>(12, sorted.size()); ++i)
-            std::fprintf(stderr, "%8.3f s  %s\n", sorted[i].first, sorted[i].second.c_str());
-    }
+    if (profile)
+        replayProfile.print("replay");
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     sqlite3_close(db);
     std::fclose(in);
     return seconds;
+}
+
+void StatementReplay::Profile::add(const std::string& text, double seconds)
+{
+    auto& shape = m_shapes[text.substr(0, 48)];
+    shape.first += seconds;
+    ++shape.second;
+}
+
+void StatementReplay::Profile::print(const char* title) const
+{
+    std::vector<std::pair<double, std::string>> sorted;
+    double total = 0;
+    for (const auto& [shape, cost] : m_shapes) {
+        sorted.emplace_back(cost.first, shape + " (" + std::to_string(cost.second) + ")");
+        total += cost.first;
+    }
+    std::sort(sorted.rbegin(), sorted.rend());
+    std::fprintf(stderr, "-- %s: %.3f s\n", title, total);
+    for (size_t i = 0; i < std::min<size_t>(14, sorted.size()); ++i)
+        std::fprintf(stderr, "%8.3f s  %s\n", sorted[i].first, sorted[i].second.c_str());
 }
 
 } // namespace lostrand::bench

@@ -2,8 +2,11 @@
 
 #include "db/StatementLog.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <cstdio>
+#include <map>
+#include <string>
 
 namespace lostrand::bench {
 
@@ -25,10 +28,27 @@ public:
     // Runs the log on the database file with the journal settings of the run; gives seconds.
     double replay(const QString& databasePath) const;
 
+    // With LOSTRAND_BENCH_PROFILE set: where the time went, by the first words of the
+    // statements, in the run (from one statement to the next) and in the replay.
+    class Profile
+    {
+    public:
+        void add(const std::string& text, double seconds);
+        void print(const char* title) const;
+
+    private:
+        std::map<std::string, std::pair<double, long>> m_shapes;
+    };
+
 private:
     QString m_logFile;
     std::FILE* m_out = nullptr;
     qint64 m_count = 0;
+    bool m_profile = false;
+    Profile m_runProfile;
+    QElapsedTimer m_clock;
+    qint64 m_previousAt = 0;
+    std::string m_previous;
 };
 
 } // namespace lostrand::bench

@@ -44,20 +44,55 @@ QString benchFolder()
                                                      : QDir::tempPath();
 }
 
-Result runOne(int rows, int parts)
+struct Files
 {
-    QTemporaryDir dir(QDir(benchFolder()).filePath(QStringLiteral("lostrand-bench-XXXXXX")));
-    const QString priceList = dir.filePath(QStringLiteral("PriceList_ZARAV.mdb"));
-    const QString target = dir.filePath(QStringLiteral("Valcorin.accdb"));
-    const QString replayTarget = dir.filePath(QStringLiteral("replay.accdb"));
-    BenchData::write(priceList, target, rows, parts);
-    QFile::copy(target, replayTarget);
+    explicit Files(const QString& folder)
+        : priceList(QDir(folder).filePath(QStringLiteral("PriceList_ZARAV.mdb"))),
+          target(QDir(folder).filePath(QStringLiteral("Valcorin.accdb"))),
+          replayTarget(QDir(folder).filePath(QStringLiteral("replay.accdb"))),
+          log(QDir(folder).filePath(QStringLiteral("statements.log")))
+    {
+    }
+    QString priceList;
+    QString target;
+    QString replayTarget;
+    QString log;
+};
+
+// The data of one size, made in a process of its own so its memory is not the run's.
+void generate(const QString& folder, int rows, int parts)
+{
+    const Files files(folder);
+    BenchData::write(files.priceList, files.target, rows, parts);
+    QFile::copy(files.target, files.replayTarget);
+}
+
+// The highest resident memory of this process so far, in kilobytes.
+long peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                return line.mid(6).trimmed().split(' ').first().toLong();
+        }
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+Result runOne(const QString& folder, int rows, int parts)
+{
+    const Files files(folder);
+    const QString& priceList = files.priceList;
+    const QString& target = files.target;
 
     BenchWindow window(priceList, target);
     RunState state(window);
     state.BrandName = QStringLiteral("ZARAV");
     state.UpdateTexts = 1;
-    StatementReplay log(dir.filePath(QStringLiteral("statements.log")));
+    StatementReplay log(files.log);
     log.record(target);
     QElapsedTimer timer;
     timer.start();
@@ -67,14 +102,14 @@ Result runOne(int rows, int parts)
     log.stop();
     if (window.lastMessage != QStringLiteral("เสร็จแล้วจ้า"))
         std::fprintf(stderr, "the run did not finish: %s\n", qPrintable(window.lastMessage));
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    result.peakKb = usage.ru_maxrss;
+    result.peakKb = peakResidentKb();
     result.rows = rows;
     result.parts = parts;
     result.statements = log.recorded();
     result.statusUpdates = window.statusUpdates;
-    result.replaySeconds = log.replay(replayTarget);
+    // LOSTRAND_BENCH_NO_REPLAY leaves the replay out, to profile the run alone.
+    if (!qEnvironmentVariableIsSet("LOSTRAND_BENCH_NO_REPLAY"))
+        result.replaySeconds = log.replay(files.replayTarget);
     return result;
 }
 
@@ -103,9 +138,15 @@ int runAll(const QString& self, const std::vector<int>& sizes)
     std::printf("%8s %8s %9s %9s %7s %11s %11s %9s %9s\n", "N", "M", "run s", "replay s", "ratio",
                 "rows/s", "stmts/s", "status", "peak MB");
     for (int n : sizes) {
+        QTemporaryDir dir(QDir(benchFolder()).filePath(QStringLiteral("lostrand-bench-XXXXXX")));
+        const QStringList size{dir.path(), QString::number(n), QString::number(n)};
+        QProcess maker;
+        maker.setProcessChannelMode(QProcess::ForwardedChannels);
+        maker.start(self, QStringList{QStringLiteral("--generate")} + size);
+        maker.waitForFinished(-1);
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start(self, {QStringLiteral("--one"), QString::number(n), QString::number(n)});
+        child.start(self, QStringList{QStringLiteral("--one")} + size);
         child.waitForFinished(-1);
         Result r;
         if (!parse(child.readAllStandardOutput(), r)) {
@@ -133,15 +174,20 @@ int runAll(const QString& self, const std::vector<int>& sizes)
 
 } // namespace
 
-// lostrand-bench            the sizes 10,000, 20,000 and 40,000
-// lostrand-bench N...       other sizes (N price rows, N target parts)
-// lostrand-bench --one N M  one size in this process
+// lostrand-bench                       the sizes 10,000, 20,000 and 40,000
+// lostrand-bench N...                  other sizes (N price rows, N target parts)
+// lostrand-bench --generate DIR N M    the data of one size into DIR
+// lostrand-bench --one DIR N M         the run and the replay of that data
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 4 && args.at(1) == QLatin1String("--one")) {
-        printOne(runOne(args.at(2).toInt(), args.at(3).toInt()));
+    if (args.size() == 5 && args.at(1) == QLatin1String("--generate")) {
+        generate(args.at(2), args.at(3).toInt(), args.at(4).toInt());
+        return 0;
+    }
+    if (args.size() == 5 && args.at(1) == QLatin1String("--one")) {
+        printOne(runOne(args.at(2), args.at(3).toInt(), args.at(4).toInt()));
         return 0;
     }
     std::vector<int> sizes;

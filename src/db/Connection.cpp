@@ -105,16 +105,37 @@ void Connection::openSqlite(const QString& path)
         // affordable and still rolls back an interrupted transaction on the next open.
         runSqliteSetting(QStringLiteral("PRAGMA journal_mode=WAL"));
         runSqliteSetting(QStringLiteral("PRAGMA synchronous=NORMAL"));
-        // Part tables are indexed by kind as well as by number. Without statistics the engine
-        // may take the kind index, a few values over the whole table, for every look-up by
-        // kind and number; a sampled analysis once per database tells it better.
-        runSqliteSetting(QStringLiteral("PRAGMA analysis_limit=1000"));
-        if (!hasTable(QStringLiteral("sqlite_stat1")))
-            runSqliteSetting(QStringLiteral("ANALYZE"));
+        analyzeNewTables();
     } catch (const DbError&) {
         m_db.close();
         throw;
     }
+}
+
+// The part tables are indexed by kind as well as by number, the staging table by brand as
+// well. Without statistics the engine may take the index of a column with a few values for
+// every look-up by kind and number and every read of the queue: a scan of the whole table each
+// time. A sampled analysis of each table that has none yet tells it better; an empty table
+// gives none, so it is looked at again when it has rows.
+void Connection::analyzeNewTables()
+{
+    runSqliteSetting(QStringLiteral("PRAGMA analysis_limit=1000"));
+    const bool analyzedBefore = hasTable(QStringLiteral("sqlite_stat1"));
+    QStringList tables;
+    {
+        QSqlQuery query(m_db);
+        const QString sql =
+            QStringLiteral("Select name From sqlite_master Where type = 'table' And name Not Like "
+                           "'sqlite_%'") +
+            (analyzedBefore ? QStringLiteral(" And name Not In (Select tbl From sqlite_stat1)")
+                            : QString());
+        if (!query.exec(sql))
+            throw DbError(sql, errorText(query.lastError()));
+        while (query.next())
+            tables << query.value(0).toString();
+    }
+    for (const QString& table : tables)
+        runSqliteSetting(QStringLiteral("ANALYZE \"%1\"").arg(table));
 }
 
 void Connection::runSqliteSetting(const QString& sql)
@@ -152,14 +173,6 @@ void Connection::close()
     if (m_db.isValid() && m_db.isOpen()) {
         if (m_inTransaction)
             m_db.rollback();
-        // Keeps the statistics in step with what the run changed; cheap when nothing did.
-        if (m_dialect == SqlDialect::Sqlite) {
-            try {
-                runSqliteSetting(QStringLiteral("PRAGMA optimize"));
-            } catch (const DbError&) {
-                // Statistics only help the next run; a failure here loses nothing.
-            }
-        }
         m_db.close();
     }
     m_inTransaction = false;

@@ -89,6 +89,7 @@ private:
     void openOdbc();
     void resetDatabase();
     void runSqliteSetting(const QString& sql);
+    void analyzeNewTables();
 
     QString m_name;
     QString m_connectionString;
