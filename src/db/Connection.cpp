@@ -85,6 +85,7 @@ void Connection::open()
 
 void Connection::resetDatabase()
 {
+    m_statement.reset();
     m_db = QSqlDatabase();
     if (QSqlDatabase::contains(m_name))
         QSqlDatabase::removeDatabase(m_name);
@@ -170,6 +171,7 @@ void Connection::close()
     for (Recordset* recordset : open)
         recordset->close();
     m_recordsets.clear();
+    m_statement.reset();
     if (m_db.isValid() && m_db.isOpen()) {
         if (m_inTransaction)
             m_db.rollback();
@@ -188,10 +190,18 @@ qint64 Connection::execute(const QString& sql)
 {
     requireOpen(sql);
     StatementLog::record(m_logName, StatementLog::Kind::Execute, sql);
-    QSqlQuery query(m_db);
-    if (!query.exec(sql))
-        throw DbError(sql, errorText(query.lastError()));
-    return query.numRowsAffected();
+    // One query object serves every statement of the connection: a run sends hundreds of
+    // thousands, and a new one each time costs more than some of the statements.
+    if (!m_statement)
+        m_statement = std::make_unique<QSqlQuery>(m_db);
+    if (!m_statement->exec(sql)) {
+        const QString message = errorText(m_statement->lastError());
+        m_statement->finish();
+        throw DbError(sql, message);
+    }
+    const qint64 affected = m_statement->numRowsAffected();
+    m_statement->finish();
+    return affected;
 }
 
 void Connection::beginTrans()

@@ -3,8 +3,10 @@
 #include "db/SqlDialect.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace lostrand {
@@ -98,6 +100,7 @@ private:
     CursorLocation m_cursorLocation = CursorLocation::Server;
     Mode m_mode = Mode::Unknown;
     QSqlDatabase m_db;
+    std::unique_ptr<QSqlQuery> m_statement;
     SqlDialect m_dialect = SqlDialect::Other;
     bool m_inTransaction = false;
     std::vector<Recordset*> m_recordsets;

@@ -11,6 +11,46 @@
 
 namespace lostrand {
 
+namespace {
+
+// The layouts of the last results opened, most recent first.
+std::vector<std::shared_ptr<const Recordset::FieldLayout>>& recentLayouts()
+{
+    static std::vector<std::shared_ptr<const Recordset::FieldLayout>> layouts;
+    return layouts;
+}
+
+constexpr size_t RecentLayouts = 16;
+
+} // namespace
+
+std::shared_ptr<const Recordset::FieldLayout> Recordset::layoutOf(const QSqlRecord& record)
+{
+    QList<QString> names;
+    names.reserve(record.count());
+    for (int i = 0; i < record.count(); ++i)
+        names.append(record.fieldName(i));
+    auto& recent = recentLayouts();
+    for (auto it = recent.begin(); it != recent.end(); ++it) {
+        if ((*it)->names == names) {
+            auto found = *it;
+            recent.erase(it);
+            recent.insert(recent.begin(), found);
+            return found;
+        }
+    }
+    auto layout = std::make_shared<FieldLayout>();
+    for (int i = 0; i < names.size(); ++i) {
+        layout->exact.insert(names.at(i), i);
+        layout->folded.insert(names.at(i).toLower(), i);
+    }
+    layout->names = std::move(names);
+    recent.insert(recent.begin(), layout);
+    if (recent.size() > RecentLayouts)
+        recent.pop_back();
+    return layout;
+}
+
 Recordset::Recordset() = default;
 
 Recordset::~Recordset()
@@ -32,13 +72,7 @@ void Recordset::open(const QString& sql, Connection& connection, CursorType, Loc
     m_query = std::move(query);
     m_connection = &connection;
     m_sql = sql;
-    m_fields.clear();
-    m_index.clear();
-    const QSqlRecord record = m_query->record();
-    for (int i = 0; i < record.count(); ++i) {
-        m_fields.append(record.fieldName(i));
-        m_index.insert(record.fieldName(i).toLower(), i);
-    }
+    m_layout = layoutOf(m_query->record());
     m_ahead.clear();
     m_rowsBefore = 0;
     m_fetches = 0;
@@ -90,8 +124,8 @@ bool Recordset::readNext(Row& row)
         return false;
     }
     row.clear();
-    row.reserve(m_fields.size());
-    for (int i = 0; i < m_fields.size(); ++i)
+    row.reserve(fieldCount());
+    for (int i = 0; i < fieldCount(); ++i)
         row.append(m_query->isNull(i) ? QVariant() : m_query->value(i));
     return true;
 }
@@ -126,10 +160,16 @@ qint64 Recordset::recordCount()
 
 int Recordset::indexOf(const QString& field) const
 {
-    const auto it = m_index.constFind(field.toLower());
-    if (it == m_index.constEnd())
+    if (!m_layout)
+        fail(QStringLiteral("Operation is not allowed when the object is closed."));
+    // Names are asked as the select wrote them; other cases still find the field, as in ADO.
+    const auto exact = m_layout->exact.constFind(field);
+    if (exact != m_layout->exact.constEnd())
+        return exact.value();
+    const auto folded = m_layout->folded.constFind(field.toLower());
+    if (folded == m_layout->folded.constEnd())
         fail(QStringLiteral("Item cannot be found in the collection: %1").arg(field));
-    return it.value();
+    return folded.value();
 }
 
 QVariant Recordset::value(const QString& field) const
@@ -213,7 +253,7 @@ QString Recordset::insertStatement() const
     QStringList columns;
     QStringList values;
     for (auto it = m_changes.constBegin(); it != m_changes.constEnd(); ++it) {
-        columns.append(m_fields.at(it.key()));
+        columns.append(m_layout->names.at(it.key()));
         values.append(literal(it.value()));
     }
     return QStringLiteral("Insert Into %1 (%2) Values( %3 )")
@@ -224,15 +264,15 @@ QString Recordset::updateStatement() const
 {
     QStringList sets;
     for (auto it = m_changes.constBegin(); it != m_changes.constEnd(); ++it)
-        sets.append(m_fields.at(it.key()) + QStringLiteral(" = ") + literal(it.value()));
+        sets.append(m_layout->names.at(it.key()) + QStringLiteral(" = ") + literal(it.value()));
     // Optimistic locking: the row must still hold what was read, or nobody's change is lost.
     QStringList where;
-    for (int i = 0; i < m_fields.size(); ++i) {
+    for (int i = 0; i < fieldCount(); ++i) {
         const QVariant& original = m_current.at(i);
         if (!original.isValid() || original.isNull())
-            where.append(m_fields.at(i) + QStringLiteral(" Is Null"));
+            where.append(m_layout->names.at(i) + QStringLiteral(" Is Null"));
         else
-            where.append(m_fields.at(i) + QStringLiteral(" = ") + literal(original));
+            where.append(m_layout->names.at(i) + QStringLiteral(" = ") + literal(original));
     }
     return QStringLiteral("Update %1 Set %2 Where %3")
         .arg(tableName(), sets.join(QStringLiteral(", ")), where.join(QStringLiteral(" And ")));

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QSqlQuery;
+class QSqlRecord;
 
 namespace lostrand {
 
@@ -55,19 +56,29 @@ public:
     bool isNull(const QString& field) const;
     // A text field; a Null ends the caller's work with an error, as reading it in ADO does.
     QString text(const QString& field) const;
-    int fieldCount() const { return static_cast<int>(m_fields.size()); }
-    QString fieldName(int index) const { return m_fields.value(index); }
+    int fieldCount() const { return m_layout ? static_cast<int>(m_layout->names.size()) : 0; }
+    QString fieldName(int index) const { return m_layout ? m_layout->names.value(index) : QString(); }
 
     // Add new / edit + update on a select over a single table become INSERT / UPDATE.
     void addNew();
     void setValue(const QString& field, const QVariant& value);
     void update();
 
+    // The field names of a result with their look-up tables; results of the same columns share
+    // one, so a select run thousands of times does not build them each time.
+    struct FieldLayout
+    {
+        QList<QString> names;
+        QHash<QString, int> exact;
+        QHash<QString, int> folded;
+    };
+
 private:
     using Row = QList<QVariant>;
     bool fetch(Row& row);
     bool readNext(Row& row);
     int indexOf(const QString& field) const;
+    static std::shared_ptr<const FieldLayout> layoutOf(const QSqlRecord& record);
     QString literal(const QVariant& value) const;
     QString updateStatement() const;
     QString insertStatement() const;
@@ -77,8 +88,7 @@ private:
     Connection* m_connection = nullptr;
     std::unique_ptr<QSqlQuery> m_query;
     QString m_sql;
-    QList<QString> m_fields;
-    QHash<QString, int> m_index;
+    std::shared_ptr<const FieldLayout> m_layout;
     Row m_current;
     bool m_hasCurrent = false;
     bool m_exhausted = false;
