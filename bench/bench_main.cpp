@@ -204,7 +204,7 @@ int runAll(const QString& self, const std::vector<int>& sizes, int trials)
 
 } // namespace
 
-// lostrand-bench                       the sizes 10,000, 20,000 and 40,000, best of three
+// lostrand-bench                       the sizes 10,000, 20,000 and 40,000, best of five
 //                                      trials each (LOSTRAND_BENCH_TRIALS for another number)
 // lostrand-bench N...                  other sizes (N price rows, N target parts)
 // lostrand-bench --generate DIR N M    the data of one size into DIR
@@ -227,5 +227,5 @@ int main(int argc, char* argv[])
     if (sizes.empty())
         sizes = {10000, 20000, 40000};
     const int trials = qEnvironmentVariableIntValue("LOSTRAND_BENCH_TRIALS");
-    return runAll(QCoreApplication::applicationFilePath(), sizes, trials > 0 ? trials : 3);
+    return runAll(QCoreApplication::applicationFilePath(), sizes, trials > 0 ? trials : 5);
 }

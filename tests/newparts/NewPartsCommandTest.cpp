@@ -240,11 +240,37 @@ TEST_F(NewPartsCommandTest, RowsThatStillDifferEndInPriceListAllAndInTheGrid)
     EXPECT_EQ(listed, QStringList({"1", "", "A-X-2", collectedPrice, otherPrice}));
     EXPECT_EQ(window.gridText(2, 1), QString());
 
-    // A later run in the same window with nothing left to list shows an empty grid.
+    // A later run in the same window with fewer differences shows only its own rows, and one
+    // with none an empty grid.
+    db.create(QStringLiteral("PriceList_ZARAV.mdb"),
+              {PriceListSchema::insertRow(QStringLiteral("PriceList_1"),
+                                          row("A", "X-1", "155", "NEW NAME"))});
+    press(sourcePath, targetPath);
+    EXPECT_EQ(window.gridText(1, 3), QStringLiteral("A-X-1"));
+    EXPECT_EQ(window.gridText(2, 3), QStringLiteral("A-X-2"));
+    db.create(QStringLiteral("PriceList_ZARAV.mdb"),
+              {QStringLiteral("Delete From PriceList_1 Where PartNO = 'X-1' And Price = 155")});
+    press(sourcePath, targetPath);
+    EXPECT_EQ(window.gridText(1, 3), QStringLiteral("A-X-2"));
+    EXPECT_EQ(window.gridText(2, 1), QString());
+    EXPECT_EQ(window.gridText(2, 3), QString());
     db.create(QStringLiteral("PriceList_ZARAV.mdb"),
               {QStringLiteral("Delete From PriceList_1 Where PartNO = 'X-2' And Price = 260")});
     press(sourcePath, targetPath);
     EXPECT_EQ(window.messages.last(), Finished);
     EXPECT_EQ(window.gridText(1, 1), QString());
     EXPECT_EQ(window.gridText(1, 3), QString());
+}
+
+// A target that resets every price it is given: the writer's read-back never sees the price,
+// and after its bounded tries the run stops with the cannot-save message instead of hanging.
+TEST_F(NewPartsCommandTest, ATargetThatNeverKeepsThePriceEndsTheRunOnTheErrorPath)
+{
+    db.create(QStringLiteral("Valcorin.accdb"),
+              {QStringLiteral("Create Trigger KeepOldPrice After Update Of Price On Pta7 Begin "
+                              "Update Pta7 Set Price = 100 Where PartID = new.PartID; End")});
+    press(sourcePath, targetPath);
+    EXPECT_EQ(window.messages, (QList<QPair<QString, MessageStyle>>{
+                                   {QStringLiteral("ไม่สามรถบันทึกได้"), MessageStyle::Plain}}));
+    EXPECT_FALSE(window.commandEnabled);
 }
