@@ -166,10 +166,10 @@ void Connection::openOdbc()
 
 void Connection::close()
 {
-    // Recordsets close themselves out of the list, so walk a copy.
-    const std::vector<Recordset*> open = m_recordsets;
-    for (Recordset* recordset : open)
-        recordset->close();
+    // Recordsets take themselves out of the list, so walk a copy.
+    const std::vector<Recordset*> attached = m_recordsets;
+    for (Recordset* recordset : attached)
+        recordset->release();
     m_recordsets.clear();
     m_statement.reset();
     if (m_db.isValid() && m_db.isOpen()) {

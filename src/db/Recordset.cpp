@@ -55,7 +55,7 @@ Recordset::Recordset() = default;
 
 Recordset::~Recordset()
 {
-    close();
+    release();
 }
 
 void Recordset::open(const QString& sql, Connection& connection, CursorType, LockType)
@@ -65,12 +65,21 @@ void Recordset::open(const QString& sql, Connection& connection, CursorType, Loc
     if (!connection.isOpen())
         throw DbError(sql, QStringLiteral("Operation is not allowed when the object is closed."));
     StatementLog::record(connection.logName(), StatementLog::Kind::Query, sql);
-    auto query = std::make_unique<QSqlQuery>(connection.database());
-    query->setForwardOnly(true);
-    if (!query->exec(sql))
-        throw DbError(sql, query->lastError().text().trimmed());
-    m_query = std::move(query);
-    m_connection = &connection;
+    // The query object outlives a close: the look-up recordsets open thousands of times on one
+    // connection, and a new object each time costs more than many of the look-ups.
+    if (!m_query || m_connection != &connection) {
+        release();
+        m_query = std::make_unique<QSqlQuery>(connection.database());
+        m_query->setForwardOnly(true);
+        m_connection = &connection;
+        connection.attach(this);
+    }
+    if (!m_query->exec(sql)) {
+        const QString message = m_query->lastError().text().trimmed();
+        m_query->finish();
+        throw DbError(sql, message);
+    }
+    m_open = true;
     m_sql = sql;
     m_layout = layoutOf(m_query->record());
     m_ahead.clear();
@@ -80,21 +89,26 @@ void Recordset::open(const QString& sql, Connection& connection, CursorType, Loc
     m_edit = Edit::None;
     m_changes.clear();
     m_hasCurrent = fetch(m_current);
-    connection.attach(this);
 }
 
-void Recordset::close()
+void Recordset::release()
 {
-    if (!m_query)
-        return;
-    if (m_connection && StatementLog::active())
-        StatementLog::record(m_connection->logName(), StatementLog::Kind::Fetched, m_sql,
-                             m_fetches);
-    m_query->finish();
+    close();
     m_query.reset();
     if (m_connection)
         m_connection->detach(this);
     m_connection = nullptr;
+}
+
+void Recordset::close()
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    if (m_connection && StatementLog::active())
+        StatementLog::record(m_connection->logName(), StatementLog::Kind::Fetched, m_sql,
+                             m_fetches);
+    m_query->finish();
     m_ahead.clear();
     m_current.clear();
     m_hasCurrent = false;

@@ -42,7 +42,9 @@ public:
     void open(const QString& sql, Connection& connection, CursorType cursor = OpenKeyset,
               LockType lock = LockOptimistic);
     void close();
-    int state() const { return m_query ? StateOpen : StateClosed; }
+    // Closes and lets go of the query object, which keeps its connection's database in use.
+    void release();
+    int state() const { return m_open ? StateOpen : StateClosed; }
     bool isOpen() const { return state() == StateOpen; }
 
     bool eof() const;
@@ -57,7 +59,10 @@ public:
     // A text field; a Null ends the caller's work with an error, as reading it in ADO does.
     QString text(const QString& field) const;
     int fieldCount() const { return m_layout ? static_cast<int>(m_layout->names.size()) : 0; }
-    QString fieldName(int index) const { return m_layout ? m_layout->names.value(index) : QString(); }
+    QString fieldName(int index) const
+    {
+        return m_layout ? m_layout->names.value(index) : QString();
+    }
 
     // Add new / edit + update on a select over a single table become INSERT / UPDATE.
     void addNew();
@@ -87,6 +92,7 @@ private:
 
     Connection* m_connection = nullptr;
     std::unique_ptr<QSqlQuery> m_query;
+    bool m_open = false;
     QString m_sql;
     std::shared_ptr<const FieldLayout> m_layout;
     Row m_current;
