@@ -92,11 +92,18 @@ void PriceRecordRow::load(RunState& state, Recordset& rs, const QStringList& col
 
 QString PriceRecordRow::rowValues(const Connection& cn, const PriceRecord& record)
 {
-    QStringList values{cn.quote(record.Kind), cn.quote(record.PartNO), cn.quote(record.PartNew),
-                       cn.quote(record.FPartNew)};
-    values << ItemValues::alternates(cn, record, ItemValues::PairOrder::KindFirst)
-           << ItemValues::details(cn, record);
+    QStringList values = itemValues(cn, record);
+    values.insert(2, cn.quote(record.PartNew));
+    values.insert(3, cn.quote(record.FPartNew));
     return values.join(QStringLiteral(", "));
+}
+
+QStringList PriceRecordRow::itemValues(const Connection& cn, const PriceItem& item)
+{
+    QStringList values{cn.quote(item.Kind), cn.quote(item.PartNO)};
+    values << ItemValues::alternates(cn, item, ItemValues::PairOrder::KindFirst)
+           << ItemValues::details(cn, item);
+    return values;
 }
 
 QString PriceRecordRow::insertRow(RunState& state, const QString& table, const PriceRecord& record)

@@ -37,6 +37,8 @@ public:
     // The 34 values of the row layout, texts quoted for the connection and amounts in plain
     // decimal form, joined by ", ".
     static QString rowValues(const Connection& cn, const PriceRecord& record);
+    // The 32 values of an item in item order, quoted the same way.
+    static QStringList itemValues(const Connection& cn, const PriceItem& item);
     // "Insert Into <table> Values( ... )" by position, without a column list.
     static QString insertRow(RunState& state, const QString& table, const PriceRecord& record);
 };
