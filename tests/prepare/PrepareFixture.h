@@ -36,7 +36,13 @@ protected:
     // A raw table PriceNew_<n>, listed in PriceNew_Count, with its rows.
     void addRawTable(int n, const std::vector<PriceListRow>& rows = {}, bool honda = false)
     {
-        QStringList statements = PriceListSchema::createPriceNewTable(n, honda);
+        run(PriceListSchema::createPriceNewTable(n, honda));
+        addRawRows(n, rows);
+    }
+
+    void addRawRows(int n, const std::vector<PriceListRow>& rows)
+    {
+        QStringList statements;
         for (const auto& r : rows)
             statements << PriceListSchema::insertItemRow(QStringLiteral("PriceNew_%1").arg(n), r);
         run(statements);
