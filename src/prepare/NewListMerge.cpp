@@ -9,6 +9,7 @@
 #include "window/RunState.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace lostrand {
 
@@ -18,7 +19,6 @@ const QString PriceListNew = QStringLiteral("PriceList_New");
 const QString PriceNew1 = QStringLiteral("PriceNew_1");
 const QString PartNO = QStringLiteral("PartNO");
 const QString FPartNew = QStringLiteral("FPartNew");
-const QString Mending = QStringLiteral("กำลังแก้ไขราคา  (");
 
 // The delivered list into PriceRecords; with a prefix, every loaded row is shown.
 void loadList(RunState& state, const QStringList& columns, const QString& loadingPrefix = {})
@@ -58,6 +58,22 @@ qint16 greatestListed(const RunState& state)
     return last;
 }
 
+// Shows every loaded entry as it is applied and hands on those with a part number, with
+// their trimmed kind.
+void applyEntries(RunState& state,
+                  const std::function<void(const PriceRecord&, const QString& kind)>& apply)
+{
+    const qint32 count = state.PriceRecordCount;
+    PassProgress applying(state, count);
+    for (qint32 i = 0; i < count; ++i) {
+        const PriceRecord& r = state.PriceRecords[static_cast<size_t>(i)];
+        applying.step(QStringLiteral("กำลังแก้ไขราคา  ("),
+                      PassProgress::itemLine(r.Kind, r.PartNO, r.TName, r.Models));
+        if (!r.PartNO.isEmpty())
+            apply(r, BlankText::trim(r.Kind));
+    }
+}
+
 } // namespace
 
 QString NewListMerge::priceUpdate(RunState& state, const QString& table, const PriceRecord& record,
@@ -87,14 +103,7 @@ void NewListMerge::MergeNewListIntoPriceNew1(RunState& state)
 {
     PrepareSteps::clearNulls(state, PriceListNew, PriceListColumns::item());
     loadList(state, PriceListColumns::item(), QStringLiteral("กำลังดึงข้อมูลมาแก้  ("));
-    const qint32 count = state.PriceRecordCount;
-    PassProgress applying(state, count);
-    for (qint32 i = 0; i < count; ++i) {
-        const PriceRecord& r = state.PriceRecords[static_cast<size_t>(i)];
-        applying.step(Mending, PassProgress::itemLine(r.Kind, r.PartNO, r.TName, r.Models));
-        if (r.PartNO.isEmpty())
-            continue;
-        const QString kind = BlankText::trim(r.Kind);
+    applyEntries(state, [&](const PriceRecord& r, const QString& kind) {
         const QString partNo = BlankText::trim(r.PartNO);
         PrepareSteps::WriteUntilFound(state, state.rsCheck, sameRow(state, kind, partNo, r), [&] {
             const QString key =
@@ -104,7 +113,7 @@ void NewListMerge::MergeNewListIntoPriceNew1(RunState& state)
             else
                 state.executeSource(copyStatement(state, kind, partNo));
         });
-    }
+    });
 }
 
 void NewListMerge::MergeNewListIntoPriceLists(RunState& state)
@@ -118,13 +127,7 @@ void NewListMerge::MergeNewListIntoPriceLists(RunState& state)
         PriceRecord& r = state.PriceRecords[static_cast<size_t>(i)];
         r.Models = PartKeys::JoinModels(r.Model);
     }
-    PassProgress applying(state, count);
-    for (qint32 i = 0; i < count; ++i) {
-        const PriceRecord& r = state.PriceRecords[static_cast<size_t>(i)];
-        applying.step(Mending, PassProgress::itemLine(r.Kind, r.PartNO, r.TName, r.Models));
-        if (r.PartNO.isEmpty())
-            continue;
-        const QString kind = BlankText::trim(r.Kind);
+    applyEntries(state, [&](const PriceRecord& r, const QString& kind) {
         const QString fPartNew = BlankText::trim(r.FPartNew);
         bool found = false;
         for (qint32 t = 0; t < state.PriceListNoCount && !found; ++t) {
@@ -139,7 +142,7 @@ void NewListMerge::MergeNewListIntoPriceLists(RunState& state)
         if (!found)
             state.executeSource(PriceRecordRow::insertRow(
                 state, PrepareSteps::tableName(QStringLiteral("PriceList_"), lastNo), r));
-    }
+    });
 }
 
 } // namespace lostrand
