@@ -37,6 +37,24 @@ public:
     // The table PriceList_<n> and its row in PriceList_Count.
     static QStringList createTable(int n);
     static QString insertRow(const QString& table, const PriceListRow& row);
+
+    // The tables of a delivery and of the preparation passes. The raw tables PriceNew_<n> and
+    // PriceLast_<n> hold an auto-numbered ID and the 32 item columns (a HONDA list also FPartNO
+    // and PartNew); the working table PriceList and the delivered PriceList_New have the 34
+    // columns of the row layout.
+    static QStringList itemColumnNames();
+    static QString createPriceNewCount();
+    // The table PriceNew_<n> and its row in PriceNew_Count.
+    static QStringList createPriceNewTable(int n, bool hondaColumns = false);
+    static QString createWorkingTable();
+    static QString createPriceListNew();
+    static QString createPriceLastCount();
+    // The table PriceLast_<n> and its row in PriceLast_Count.
+    static QStringList createPriceLastTable(int n);
+    // English names by part number.
+    static QString createPriceNewO();
+    // A row of the item columns alone, by name, so a raw table numbers it itself.
+    static QString insertItemRow(const QString& table, const PriceListRow& row);
 };
 
 } // namespace lostrand

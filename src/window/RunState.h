@@ -2,6 +2,7 @@
 
 #include "db/Connection.h"
 #include "db/Recordset.h"
+#include "prepare/PrepareRecords.h"
 
 #include <QString>
 #include <memory>
@@ -80,6 +81,19 @@ struct RunState
     QString qt(const QString& text);
     // The same for the price-list file.
     QString qs(const QString& text);
+
+    // The work arrays of the preparation passes. Every fill sets the count, then sizes its
+    // array one element past it; that last element stays empty.
+    std::vector<qint16> PriceNewTableNo;
+    qint32 PriceNewTableCount = 0;
+    std::vector<qint16> PriceLastTableNo;
+    qint32 PriceLastTableCount = 0;
+    std::vector<PriceRecord> PriceRecords;
+    qint32 PriceRecordCount = 0;
+    std::vector<DupKey> DupKeys;
+    qint32 DupKeyCount = 0;
+    std::vector<DupRow> DupRows;
+    qint32 DupRowCount = 0;
 
 private:
     std::unique_ptr<Connection> m_priceList;
