@@ -61,10 +61,8 @@ public:
             const MatchedPart match = m_state.MatchedParts[static_cast<size_t>(i)];
             ModelLinks::LinkPartToModels(m_state, match.PartID, m_item.Model);
             listBrandTables(match.PartID);
-            // The list is the state's, so a step sees it as built for this part.
-            const std::vector<BrandTable> tables = m_state.BrandTables;
             for (qint32 j = 0; j < m_state.BrandTableCount; ++j) {
-                const BrandTable& entry = tables[static_cast<size_t>(j)];
+                const BrandTable& entry = m_state.BrandTables[static_cast<size_t>(j)];
                 if (entry.BrandID > 0)
                     writeUntilShown(match, entry);
             }
