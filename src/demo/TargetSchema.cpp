@@ -2,7 +2,9 @@
 
 #include "db/SqlText.h"
 #include "newparts/NewPartLayout.h"
+#include "window/VersionLabels.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace lostrand {
@@ -83,6 +85,8 @@ QString columnType(RowToken token)
     case RowToken::DT:
     case RowToken::F:
     case RowToken::MainOne:
+    case RowToken::ENameID:
+    case RowToken::TNameID:
         return QStringLiteral("Long");
     default:
         return QStringLiteral("Text(255)");
@@ -99,13 +103,90 @@ QString partTable(const NewPartLayout& layout, const QString& name)
     return QStringLiteral("Create Table %1 (%2)").arg(name, columns.join(QStringLiteral(", ")));
 }
 
+// The alternate row's columns where the price update names them, by the value they hold.
+QString altColumnName(const std::vector<RowToken>& row, size_t index)
+{
+    const RowToken token = row[index];
+    const bool first = std::find(row.begin(), row.end(), token) - row.begin() ==
+                       static_cast<std::ptrdiff_t>(index);
+    QString name;
+    if (token == RowToken::ID)
+        name = QStringLiteral("AltID");
+    else if (token == RowToken::B)
+        name = QStringLiteral("BrandID");
+    else if (token == RowToken::Combo)
+        name = QStringLiteral("AltNO");
+    else if (token == RowToken::Pr)
+        name = QStringLiteral("APrice");
+    else if (token == RowToken::Sa)
+        name = QStringLiteral("ASale");
+    return name.isEmpty() || !first ? QStringLiteral("Col%1").arg(index + 1) : name;
+}
+
+QString altTable(const NewPartLayout& layout, const QString& name)
+{
+    const std::vector<RowToken> row = layout.altRowValues();
+    QStringList columns;
+    for (size_t i = 0; i < row.size(); ++i)
+        columns << altColumnName(row, i) + QLatin1Char(' ') + columnType(row[i]);
+    return QStringLiteral("Create Table %1 (%2)").arg(name, columns.join(QStringLiteral(", ")));
+}
+
+const NewPartLayout& paddedRows(const QString& label)
+{
+    const NewPartLayout* layout = NewPartLayout::forLabel(label);
+    if (!layout || !layout->padded())
+        throw std::invalid_argument("no padded new-part layout for this label");
+    return *layout;
+}
+
 } // namespace
+
+QStringList TargetSchema::paddedBrandTables(const QString& label, int brandId)
+{
+    const NewPartLayout& layout = paddedRows(label);
+    const QString nn = TableNames::paddedSuffix(label, brandId);
+    const QString pta = QStringLiteral("Pta_") + nn;
+    const QString alt = QStringLiteral("Pta_Alt_") + nn;
+    const QString group = QStringLiteral("Pta_AltG_") + nn;
+    return {partTable(layout, pta),
+            QStringLiteral("Create Index %1_PartID On %1 (PartID)").arg(pta),
+            QStringLiteral("Create Index %1_FPartNO On %1 (FPartNO)").arg(pta),
+            QStringLiteral("Create Index %1_FEName On %1 (FEName)").arg(pta),
+            QStringLiteral("Create Index %1_FTName On %1 (FTName)").arg(pta),
+            altTable(layout, alt),
+            QStringLiteral("Create Index %1_AltID On %1 (AltID)").arg(alt),
+            QStringLiteral("Create Table %1 (PartID Long, AltID Long)").arg(group),
+            QStringLiteral("Create Index %1_PartID On %1 (PartID)").arg(group)};
+}
+
+QStringList TargetSchema::paddedLayout(const QString& label, int brandId)
+{
+    QStringList statements = paddedBrandTables(label, brandId);
+    statements << QStringList{
+        QStringLiteral("Create Table Pta_AltGX (PartID Long)"),
+        QStringLiteral("Create Table Pta_Doc (PartID Long, EName Text(40), TName Text(60), "
+                       "Model Text(30), PartNO Text(40))"),
+        QStringLiteral("Create Table DetailSaleRem (PartID Long, Discount Currency, "
+                       "Price Currency)"),
+        QStringLiteral("Create Table Pta_BarCode (PartID Long, BrandID Long, PartNO Text(40))"),
+        QStringLiteral("Create Table Pta_ModelID (Flag Long, BrandID Long, ModelID Long, "
+                       "FBModel Text(80), FModel Text(30), Model Text(30), Flag2 Long)"),
+        QStringLiteral("Create Table Pta_BrandCar (PartID Long, BrandID Long, ModelID Long, "
+                       "BrandCar Text(50), Model Text(30))"),
+        QStringLiteral("Create Table Pta_Model (PartID Long, Flag Long)"),
+        QStringLiteral("Create Index Pta_Doc_PartID On Pta_Doc (PartID)"),
+        QStringLiteral("Create Index Pta_ModelID_FBModel On Pta_ModelID (FBModel)"),
+        QStringLiteral("Create Index Pta_BrandCar_PartID On Pta_BrandCar (PartID)"),
+    };
+    return statements;
+}
 
 QStringList TargetSchema::numberedLayout(const QString& label, int brandId)
 {
     const NewPartLayout* layout = NewPartLayout::forLabel(label);
-    if (!layout)
-        throw std::invalid_argument("no new-part layout for this label");
+    if (!layout || layout->padded())
+        throw std::invalid_argument("no numbered new-part layout for this label");
     const QString b = QString::number(brandId);
     const QString pta = QStringLiteral("Pta") + b;
     const QString alt = layout->altRow == AltRowForm::SixValues

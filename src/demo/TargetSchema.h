@@ -27,6 +27,13 @@ public:
     // new-part rows, Alt<B>, AltG<B>, FacD<B>, and the shared Fac, AltGX, MovementStock, SPG,
     // Price and Sale.
     static QStringList numberedLayout(const QString& label, int brandId);
+    // A padded-layout brand's own tables under "P.66 (Bar)" or "P.68 (Bar)": Pta_, Pta_Alt_ and
+    // Pta_AltG_ with the brand's suffix, Pta_ and Pta_Alt_ with the columns of the label's
+    // new-part rows.
+    static QStringList paddedBrandTables(const QString& label, int brandId);
+    // The brand's tables and the layout's shared ones: Pta_AltGX, Pta_Doc, DetailSaleRem,
+    // Pta_BarCode, Pta_ModelID, Pta_BrandCar and Pta_Model.
+    static QStringList paddedLayout(const QString& label, int brandId);
 };
 
 } // namespace lostrand

@@ -100,6 +100,18 @@ QString defaultName(RowToken token)
         {int(T::DisSale), QStringLiteral("DisSale")},
         {int(T::EFind), QStringLiteral("EFind")},
         {int(T::TFind), QStringLiteral("TFind")},
+        {int(T::BN), QStringLiteral("BrandName")},
+        {int(T::Key), QStringLiteral("FPartNO")},
+        {int(T::Combo), QStringLiteral("PartNO")},
+        {int(T::ENameID), QStringLiteral("ENameID")},
+        {int(T::TNameID), QStringLiteral("TNameID")},
+        {int(T::ChrE), QStringLiteral("ChrEName")},
+        {int(T::ChrT), QStringLiteral("ChrTName")},
+        {int(T::FE), QStringLiteral("FEName")},
+        {int(T::FT), QStringLiteral("FTName")},
+        {int(T::M1), QStringLiteral("Model")},
+        {int(T::DescEvery), QStringLiteral("Description")},
+        {int(T::ImportEvery), QStringLiteral("Import")},
     };
     return names.value(int(token));
 }
@@ -109,6 +121,15 @@ QString defaultName(RowToken token)
 bool NewPartLayout::uses(RowToken token) const
 {
     return std::find(partRow.begin(), partRow.end(), token) != partRow.end();
+}
+
+std::vector<RowToken> NewPartLayout::altRowValues() const
+{
+    if (!altRowTokens.empty())
+        return altRowTokens;
+    if (altRow == AltRowForm::SixValues)
+        return {T::ID, T::One, T::K, T::P, T::Pr, T::Sa};
+    return {T::ID, T::K, T::P, T::Pr};
 }
 
 QString NewPartLayout::columnName(int position) const
@@ -294,6 +315,67 @@ const NewPartLayout& NewPartLayout::P64Bar()
     return l;
 }
 
+// The padded rows are the same for the main part and a new alternate: each row carries its own
+// identifier, key and combo and the queued row's names, prices and display texts.
+const NewPartLayout& NewPartLayout::P66Bar()
+{
+    // UpRec, Model, Description and Import have positions of their own, which new parts leave
+    // at 0 and '', so the price update finds the names it writes.
+    static const NewPartLayout l = [] {
+        NewPartLayout p = layout(
+            "AddNewPartsP66Bar",
+            join({{T::One},
+                  zeros(4),
+                  {T::B},
+                  zeros(4),
+                  {T::ID,       T::Zero, T::ENameID, T::TNameID, T::One,   T::Dealer, T::Blank,
+                   T::Blank,    T::Key,  T::Combo,   T::ChrE,    T::FE,    T::E,      T::ChrT,
+                   T::FT,       T::T,    T::Blank,   T::BN,      T::Blank, T::Blank,  T::Pr,
+                   T::DisPrice, T::Sa,   T::DisSale, T::Blank,   T::Blank},
+                  zeros(5),
+                  {T::Blank},
+                  zeros(4),
+                  {T::DT}}),
+            PartLookup::ByPaddedKey,
+            {{1, QStringLiteral("Col1")},
+             {2, QStringLiteral("UpRec")},
+             {27, QStringLiteral("Model")},
+             {29, QStringLiteral("Description")},
+             {30, QStringLiteral("Import")}});
+        p.altRowTokens = {T::ID,    T::Zero, T::B,  T::Dealer, T::Blank,
+                          T::Combo, T::Pr,   T::Sa, T::Zero,   T::Zero};
+        return p;
+    }();
+    return l;
+}
+
+const NewPartLayout& NewPartLayout::P68Bar()
+{
+    static const NewPartLayout l = [] {
+        NewPartLayout p =
+            layout("AddNewPartsP68Bar",
+                   join({zeros(6),
+                         {T::One, T::Zero, T::Zero, T::B},
+                         zeros(3),
+                         {T::ID,       T::Zero,  T::ENameID, T::TNameID,     T::Zero,  T::BN,
+                          T::Genuine,  T::Blank, T::Blank,   T::Key,         T::Combo, T::ChrE,
+                          T::FE,       T::E,     T::ChrT,    T::FT,          T::T,     T::DescEvery,
+                          T::Blank,    T::Blank, T::M1,      T::ImportEvery, T::One,   T::Pr,
+                          T::DisPrice, T::Zero,  T::Sa,      T::DisSale,     T::Zero,  T::Blank,
+                          T::Blank,    T::Zero,  T::Blank,   T::Zero,        T::Blank},
+                         zeros(10),
+                         {T::DT}}),
+                   PartLookup::ByPaddedKey);
+        p.altRowTokens = {T::ID,      T::Zero, T::B,  T::Zero, T::Combo, T::Combo,
+                          T::Genuine, T::Pr,   T::Sa, T::Zero, T::Zero};
+        p.barCode = true;
+        p.modelLinks = true;
+        p.suzukiCombos = true;
+        return p;
+    }();
+    return l;
+}
+
 namespace {
 // Every label with a layout of its own, and the layout its writer inserts.
 const QHash<QString, const NewPartLayout*>& byLabel()
@@ -325,6 +407,8 @@ const QHash<QString, const NewPartLayout*>& byLabel()
         {QStringLiteral("P.62 (Bar)"), &L::P46Bar()},
         {QStringLiteral("P.64 (Bar)"), &L::P64Bar()},
         {QStringLiteral("P.65 (Bar)"), &L::P64Bar()},
+        {QStringLiteral("P.66 (Bar)"), &L::P66Bar()},
+        {QStringLiteral("P.68 (Bar)"), &L::P68Bar()},
         {QStringLiteral("D.47 (Bar)"), &L::P46Bar()},
     };
     return table;

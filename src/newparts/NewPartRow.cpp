@@ -1,7 +1,10 @@
 #include "newparts/NewPartRow.h"
 
 #include "common/BlankText.h"
+#include "common/PartKeys.h"
+#include "padded/PaddedKeys.h"
 #include "window/RunState.h"
+#include "window/VersionLabels.h"
 
 #include <QStringList>
 
@@ -73,8 +76,53 @@ QString value(RunState& state, RowToken token, const NewPartValues& v, const New
         return state.qt(v.tFind);
     case RowToken::SlotOne:
         return part.slot <= 1 ? QStringLiteral("0") : QStringLiteral("1");
+    case RowToken::Dealer:
+        return state.qt(QStringLiteral("แท้เบิกห้าง"));
+    case RowToken::Genuine:
+        return state.qt(QStringLiteral("แท้"));
+    case RowToken::BN:
+        return state.qt(state.BrandName);
+    case RowToken::Key:
+        return state.qt(PartKeys::NormalizePartNo(part.combo));
+    case RowToken::Combo:
+        return state.qt(part.combo);
+    case RowToken::ENameID:
+        return QString::number(v.names.ENameID);
+    case RowToken::TNameID:
+        return QString::number(v.names.TNameID);
+    case RowToken::ChrE:
+        return state.qt(v.names.ChrEName);
+    case RowToken::ChrT:
+        return state.qt(v.names.ChrTName);
+    case RowToken::FE:
+        return state.qt(PaddedKeys::NameFindForm(item.EName));
+    case RowToken::FT:
+        return state.qt(PaddedKeys::NameFindForm(item.TName));
+    case RowToken::M1:
+        return state.qt(item.Model[0]);
+    case RowToken::DescEvery:
+        return state.qt(item.Description);
+    case RowToken::ImportEvery:
+        return state.qt(item.Import);
     }
     return QStringLiteral("0");
+}
+
+// The padded tables carry the brand number in as many digits as the label gives.
+QString paddedSuffix(const RunState& state)
+{
+    return TableNames::paddedSuffix(state.version(), state.BrandID);
+}
+
+QString insert(RunState& state, const QString& table, const std::vector<RowToken>& row,
+               const NewPartValues& values, const NewPartNumber& part)
+{
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(row.size()));
+    for (RowToken token : row)
+        list.append(value(state, token, values, part));
+    return QStringLiteral("Insert Into ") + table + QStringLiteral(" Values( ") +
+           list.join(QStringLiteral(", ")) + QStringLiteral(" )");
 }
 
 } // namespace
@@ -84,28 +132,34 @@ QString NewPartRow::displayNo(const QString& kind, const QString& number)
     return BlankText::isBlank(kind) ? number : BlankText::trim(kind) + QLatin1Char('-') + number;
 }
 
+QString NewPartRow::partTable(const RunState& state, const NewPartLayout& layout)
+{
+    return layout.padded() ? QStringLiteral("Pta_") + paddedSuffix(state)
+                           : QStringLiteral("Pta") + state.brandText();
+}
+
+QString NewPartRow::altTable(const RunState& state, const NewPartLayout& layout)
+{
+    return layout.padded() ? QStringLiteral("Pta_Alt_") + paddedSuffix(state)
+                           : QStringLiteral("Alt") + state.brandText();
+}
+
+QString NewPartRow::groupTable(const RunState& state, const NewPartLayout& layout)
+{
+    return layout.padded() ? QStringLiteral("Pta_AltG_") + paddedSuffix(state)
+                           : QStringLiteral("AltG") + state.brandText();
+}
+
 QString NewPartRow::partRow(RunState& state, const NewPartLayout& layout,
                             const NewPartValues& values, const NewPartNumber& part)
 {
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(layout.partRow.size()));
-    for (RowToken token : layout.partRow)
-        list.append(value(state, token, values, part));
-    return QStringLiteral("Insert Into Pta") + state.brandText() + QStringLiteral(" Values( ") +
-           list.join(QStringLiteral(", ")) + QStringLiteral(" )");
+    return insert(state, partTable(state, layout), layout.partRow, values, part);
 }
 
 QString NewPartRow::altRow(RunState& state, const NewPartLayout& layout,
                            const NewPartValues& values, const NewPartNumber& part)
 {
-    QStringList list{QString::number(part.id)};
-    if (layout.altRow == AltRowForm::SixValues)
-        list << QStringLiteral("1");
-    list << state.qt(part.kind) << state.qt(part.number) << values.item.Price.toString();
-    if (layout.altRow == AltRowForm::SixValues)
-        list << values.item.Sale.toString();
-    return QStringLiteral("Insert Into Alt") + state.brandText() + QStringLiteral(" Values( ") +
-           list.join(QStringLiteral(", ")) + QStringLiteral(" )");
+    return insert(state, altTable(state, layout), layout.altRowValues(), values, part);
 }
 
 } // namespace lostrand

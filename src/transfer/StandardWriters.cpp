@@ -1,6 +1,7 @@
 #include "transfer/StandardWriters.h"
 
 #include "newparts/NewPartWriters.h"
+#include "padded/PaddedPriceWriters.h"
 #include "update/PriceWriters.h"
 
 #include <QHash>
@@ -22,6 +23,8 @@ Dispatch::PriceWriter priceWriter(const QString& name)
         {QStringLiteral("ApplyPriceRowP61"), &W::ApplyPriceRowP61},
         {QStringLiteral("ApplyPriceRowP64"), &W::ApplyPriceRowP64},
         {QStringLiteral("ApplyPriceRowP65"), &W::ApplyPriceRowP65},
+        {QStringLiteral("ApplyPriceRowP66"), &PaddedPriceWriters::ApplyPriceRowP66},
+        {QStringLiteral("ApplyPriceRowP68"), &PaddedPriceWriters::ApplyPriceRowP68},
     };
     const auto writer = built.value(name, nullptr);
     return writer ? Dispatch::PriceWriter(writer) : Dispatch::PriceWriter();

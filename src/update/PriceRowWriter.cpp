@@ -5,14 +5,11 @@
 #include "common/PartKeys.h"
 #include "common/ThaiSortKeys.h"
 #include "transfer/PriceItem.h"
-#include "transfer/StagingQueue.h"
+#include "update/PriceRowSteps.h"
 #include "update/PriceWriters.h"
 #include "window/RunState.h"
-#include "window/RunStop.h"
 #include "window/VersionLabels.h"
 #include "window/WindowPort.h"
-
-#include <limits>
 
 namespace lostrand {
 
@@ -44,20 +41,6 @@ struct NameColumns
 const NameColumns EnglishColumns{QStringLiteral("EName"), QStringLiteral("EFind"), {}};
 const NameColumns ThaiColumns{QStringLiteral("TName"), QStringLiteral("TFind"),
                               QStringLiteral("IndTName")};
-
-// A whole number of the current row; a Null or a value out of range stops the run, as its
-// conversion would.
-qint64 wholeNumber(const RunState& state, const Recordset& rs, const QString& field, qint64 min,
-                   qint64 max)
-{
-    const QVariant value = rs.value(field);
-    bool ok = false;
-    const qint64 number = value.isNull() ? 0 : value.toLongLong(&ok);
-    if (!ok || number < min || number > max)
-        throw RunStop(QStringLiteral("%1 is Null or out of range in the result of: %2")
-                          .arg(field, state.strSQL));
-    return number;
-}
 
 } // namespace
 
@@ -113,75 +96,17 @@ QString PriceRowWriter::secondKey() const
 
 bool PriceRowWriter::hasMatch(const QString& key)
 {
-    m_state.openOnTarget(m_state.rsLookup, QStringLiteral("Select UpRec, PartID From ") +
-                                               m_partTable + QStringLiteral(" ") + key);
-    const bool found = !m_state.rsLookup.eof();
-    m_state.rsLookup.close();
-    return found;
+    return PriceRowSteps::HasMatch(m_state, m_partTable, key);
 }
 
 void PriceRowWriter::queue()
 {
-    const QString sql = StagingQueue::insertStatement(m_state, m_item);
-
-    // A row the target changes on the way in is never found again; a few tries tell that
-    // apart from a passing fault, and the run stops rather than queue it for ever.
-    for (int attempt = 0; attempt < MaxTries; ++attempt) {
-        m_state.executeTarget(sql);
-        if (isQueued())
-            return;
-    }
-    throw RunStop(
-        QStringLiteral("The queued row of part %1 does not show in PriceList").arg(m_item.PartNO));
-}
-
-bool PriceRowWriter::isQueued()
-{
-    m_state.openOnTarget(m_state.rsCheck,
-                         StagingQueue::readBackStatement(m_state, m_kind, m_partNo));
-    const bool found = !m_state.rsCheck.eof();
-    m_state.rsCheck.close();
-    return found;
-}
-
-bool PriceRowWriter::listMatches(const QString& key)
-{
-    Recordset& rs = m_state.rsLookup;
-    m_state.openOnTarget(rs, QStringLiteral("Select Count(PartID) As Rec_Count From ") +
-                                 m_partTable + QStringLiteral(" ") + key);
-    const qint64 count = wholeNumber(m_state, rs, QStringLiteral("Rec_Count"), 0,
-                                     std::numeric_limits<qint32>::max() - 1);
-    rs.close();
-    m_state.MatchedPartCount = static_cast<qint32>(count);
-    if (count <= 0)
-        return false;
-    m_state.MatchedParts.assign(static_cast<size_t>(count) + 1, MatchedPart{});
-
-    // The list holds the rows the reload gives, whatever the count said: an entry without a
-    // row behind it would write to part 0.
-    m_state.openOnTarget(rs, QStringLiteral("Select UpRec, PartID From ") + m_partTable +
-                                 QStringLiteral(" ") + key);
-    size_t filled = 0;
-    for (; !rs.eof(); rs.moveNext(), ++filled) {
-        if (filled + 1 >= m_state.MatchedParts.size())
-            m_state.MatchedParts.emplace_back();
-        MatchedPart& part = m_state.MatchedParts[filled];
-        part.UpRec = static_cast<qint16>(wholeNumber(m_state, rs, QStringLiteral("UpRec"),
-                                                     std::numeric_limits<qint16>::min(),
-                                                     std::numeric_limits<qint16>::max()));
-        part.PartID = static_cast<qint32>(wholeNumber(m_state, rs, QStringLiteral("PartID"),
-                                                      std::numeric_limits<qint32>::min(),
-                                                      std::numeric_limits<qint32>::max()));
-    }
-    rs.close();
-    m_state.MatchedParts.resize(filled + 1);
-    m_state.MatchedPartCount = static_cast<qint32>(filled);
-    return filled > 0;
+    PriceRowSteps::QueueItem(m_state, m_item);
 }
 
 void PriceRowWriter::applyToMatches(const QString& key)
 {
-    if (!listMatches(key))
+    if (!PriceRowSteps::ListMatches(m_state, m_partTable, key))
         return;
     m_models = PartKeys::JoinModels(m_item.Model);
     for (qint32 i = 0; i < m_state.MatchedPartCount; ++i)
@@ -193,12 +118,13 @@ void PriceRowWriter::writeUntilShown(const MatchedPart& match)
     const QString id = QString::number(match.PartID);
     // A target that rounds or resets the amount never shows it; the run stops after a few
     // tries instead of writing for ever.
-    for (int attempt = 0; attempt < MaxTries; ++attempt) {
-        writeEntry(match);
-        if (pricesShow(id))
-            return;
-    }
-    throw RunStop(QStringLiteral("The price of part %1 does not stay in %2").arg(id, m_partTable));
+    PriceRowSteps::RepeatUntilShown(
+        [this, &match] { writeEntry(match); },
+        [this, &id] {
+            return PriceRowSteps::PricesShow(m_state, m_partTable, id, m_item.Price, m_item.Sale,
+                                             m_variant.priceColumn, m_variant.saleColumn);
+        },
+        QStringLiteral("The price of part %1 does not stay in %2").arg(id, m_partTable));
 }
 
 void PriceRowWriter::writeEntry(const MatchedPart& match)
@@ -297,24 +223,6 @@ void PriceRowWriter::writeDisplayText(const QString& column, const QString& text
 {
     if (displayTextsApply() && !BlankText::isBlank(text))
         updatePart(assign(column, text), id);
-}
-
-bool PriceRowWriter::pricesShow(const QString& id)
-{
-    if (m_item.Price.isZero() && m_item.Sale.isZero())
-        return true;
-    QString sql = QStringLiteral("Select PartID From ") + m_partTable +
-                  QStringLiteral(" Where PartID = ") + id;
-    if (!m_item.Price.isZero())
-        sql += QStringLiteral(" And ") + m_variant.priceColumn + QStringLiteral(" = ") +
-               m_item.Price.toString();
-    if (!m_item.Sale.isZero())
-        sql += QStringLiteral(" And ") + m_variant.saleColumn + QStringLiteral(" = ") +
-               m_item.Sale.toString();
-    m_state.openOnTarget(m_state.rsCheck, sql);
-    const bool shown = !m_state.rsCheck.eof();
-    m_state.rsCheck.close();
-    return shown;
 }
 
 QString PriceRowWriter::partUpdate(const QString& assignments, const QString& id) const

@@ -17,9 +17,6 @@ struct RunState;
 class PriceRowWriter
 {
 public:
-    // Writes that never show in the target are given up after this many tries.
-    static constexpr int MaxTries = 3;
-
     PriceRowWriter(RunState& state, const PriceItem& item, const PriceWriterVariant& variant);
 
     void run();
@@ -36,8 +33,6 @@ private:
 
     bool hasMatch(const QString& key);
     void queue();
-    bool isQueued();
-    bool listMatches(const QString& key);
     void applyToMatches(const QString& key);
 
     void writeUntilShown(const MatchedPart& match);
@@ -49,7 +44,6 @@ private:
     void writePrice(const QString& id);
     void writeSale(const QString& id);
     void writeDisplayText(const QString& column, const QString& text, const QString& id);
-    bool pricesShow(const QString& id);
 
     QString partUpdate(const QString& assignments, const QString& id) const;
     void updatePart(const QString& assignments, const QString& id);
