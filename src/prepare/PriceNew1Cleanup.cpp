@@ -18,6 +18,7 @@ const char* const NonThaiStarts[] = {"2018", "A", "B", "C", "D", "E", "F", "G", 
 
 void PriceNew1Cleanup::ClearLostTName(RunState& state)
 {
+    // Four question marks, escaped so that they read as no trigraph.
     state.executeSource(Start + QStringLiteral(" Set TName = '' Where TName = '\?\?\?\?' "));
 }
 
