@@ -34,7 +34,7 @@ private:
     // The kind for the row's number and name; nothing when the target does not settle it.
     static std::optional<QString> targetKind(RunState& state, const QString& number,
                                              const QString& name);
-    static qint64 kindCount(RunState& state, const QString& where);
+    static qint64 kindCount(RunState& state, const QString& fromWhere);
     // The first row of rsCheck that has a kind: a count of one counts only such rows.
     static std::optional<QString> firstKind(RunState& state);
 };

@@ -108,7 +108,7 @@ TEST_P(BlankPartPurgeTest, BlankPartsGoWithTheirAlternateAndGroupRows)
     addPart(10, "''");
     run({"Update Pta7 Set PartNO = '' Where PartID = 3", "Update Pta7 Set PartNO = Null Where "
                                                          "PartID = 6"});
-    // Part 3's group with 4 and 5, and part 7 without alternates.
+    // The group of part 3 with 4 and 5, and part 7 without alternates.
     for (const auto& [part, alt] : {std::pair{3, 4}, {3, 5}, {4, 3}, {5, 3}, {4, 5}, {5, 4}})
         link(part, alt);
     link(7, 0);
