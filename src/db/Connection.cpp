@@ -116,8 +116,8 @@ void Connection::openSqlite(const QString& path)
 // The part tables are indexed by kind as well as by number, the staging table by brand as
 // well. Without statistics the engine may take the index of a column with a few values for
 // every look-up by kind and number and every read of the queue: a scan of the whole table each
-// time. A sampled analysis of each table that has none yet tells it better; an empty table
-// gives none, so it is looked at again when it has rows.
+// time. A sampled analysis of each table that has none yet tells it better. An empty table
+// would give none and be analyzed, a write, at every open; it waits until it has rows.
 void Connection::analyzeNewTables()
 {
     runSqliteSetting(QStringLiteral("PRAGMA analysis_limit=1000"));
@@ -135,8 +135,18 @@ void Connection::analyzeNewTables()
         while (query.next())
             tables << query.value(0).toString();
     }
+    tables.removeIf([this](const QString& table) { return isEmptySqliteTable(table); });
     for (const QString& table : tables)
         runSqliteSetting(QStringLiteral("ANALYZE \"%1\"").arg(table));
+}
+
+bool Connection::isEmptySqliteTable(const QString& table)
+{
+    QSqlQuery query(m_db);
+    const QString sql = QStringLiteral("Select 1 From \"%1\" Limit 1").arg(table);
+    if (!query.exec(sql))
+        throw DbError(sql, errorText(query.lastError()));
+    return !query.next();
 }
 
 void Connection::runSqliteSetting(const QString& sql)

@@ -92,6 +92,7 @@ private:
     void resetDatabase();
     void runSqliteSetting(const QString& sql);
     void analyzeNewTables();
+    bool isEmptySqliteTable(const QString& table);
 
     QString m_name;
     QString m_connectionString;

@@ -8,10 +8,7 @@ namespace lostrand {
 
 void AltNO1Normalization::NormalizeAltNO1(RunState& state)
 {
-    if (!PrepareSteps::ReadPriceNewCount(state))
-        return;
-    for (qint32 j = 0, last = state.PriceNewTableCount; j < last; ++j)
-        normalizeTable(state, state.PriceNewTableNo[static_cast<size_t>(j)]);
+    PrepareSteps::ForEachPriceNewTable(state, [&state](qint16 n) { normalizeTable(state, n); });
 }
 
 void AltNO1Normalization::normalizeTable(RunState& state, qint16 n)

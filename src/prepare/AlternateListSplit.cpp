@@ -61,10 +61,7 @@ std::array<QString, 5> AlternateListSplit::SplitList(const QString& list)
 
 void AlternateListSplit::SplitAltNOList(RunState& state)
 {
-    if (!PrepareSteps::ReadPriceNewCount(state))
-        return;
-    for (qint32 j = 0, last = state.PriceNewTableCount; j < last; ++j)
-        splitTable(state, state.PriceNewTableNo[static_cast<size_t>(j)]);
+    PrepareSteps::ForEachPriceNewTable(state, [&state](qint16 n) { splitTable(state, n); });
 }
 
 void AlternateListSplit::splitTable(RunState& state, qint16 n)
@@ -74,8 +71,7 @@ void AlternateListSplit::splitTable(RunState& state, qint16 n)
     const QStringList numbers = columns(QStringLiteral("AltNO_"));
     PrepareSteps::runForColumns(state, start, QStringLiteral(" Set %1 = '' "),
                                 columns(QStringLiteral("AKind_")));
-    PrepareSteps::runForColumns(state, start, QStringLiteral(" Set %1 = '' Where %1 Is Null"),
-                                numbers);
+    PrepareSteps::clearNulls(state, table, numbers);
     state.openOnSource(state.rsMain, QStringLiteral("Select ") + QStringLiteral("ID, ") +
                                          numbers.join(QStringLiteral(", ")) +
                                          QStringLiteral(" From ") + table + QStringLiteral(" ") +

@@ -21,18 +21,14 @@ QStringList numberColumns()
 void FordPartNoStrip::StripPartNumbersFord(RunState& state)
 {
     state.window.setText(QStringLiteral("txtQTY"), Phase);
-    if (!PrepareSteps::ReadPriceNewCount(state))
-        return;
-    for (qint32 j = 0, last = state.PriceNewTableCount; j < last; ++j)
-        stripTable(state, state.PriceNewTableNo[static_cast<size_t>(j)]);
+    PrepareSteps::ForEachPriceNewTable(state, [&state](qint16 n) { stripTable(state, n); });
 }
 
 void FordPartNoStrip::stripTable(RunState& state, qint16 n)
 {
     const QString table = PrepareSteps::tableName(QStringLiteral("PriceNew_"), n);
     const QStringList columns = numberColumns();
-    PrepareSteps::runForColumns(state, QStringLiteral("Update ") + table,
-                                QStringLiteral(" Set %1 = '' Where %1 Is Null"), columns);
+    PrepareSteps::clearNulls(state, table, columns);
     // The ID goes along so that saving a row changes that row alone, also where two rows
     // hold the same numbers.
     state.openOnSource(state.rsMain, QStringLiteral("Select ") + QStringLiteral("ID, ") +

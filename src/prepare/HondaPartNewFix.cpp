@@ -28,10 +28,7 @@ QStringList nullColumns()
 void HondaPartNewFix::FixPartNewHonda(RunState& state)
 {
     state.window.setText(QStringLiteral("txtQTY"), Phase);
-    if (!PrepareSteps::ReadPriceNewCount(state))
-        return;
-    for (qint32 j = 0, last = state.PriceNewTableCount; j < last; ++j)
-        fixTable(state, state.PriceNewTableNo[static_cast<size_t>(j)]);
+    PrepareSteps::ForEachPriceNewTable(state, [&state](qint16 n) { fixTable(state, n); });
 }
 
 void HondaPartNewFix::fixTable(RunState& state, qint16 n)

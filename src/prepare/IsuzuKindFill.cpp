@@ -29,10 +29,7 @@ QStringList cleanedColumns()
 
 void IsuzuKindFill::FillIsuzuKindFromPta(RunState& state)
 {
-    if (!PrepareSteps::ReadPriceNewCount(state))
-        return;
-    for (qint32 j = 0, last = state.PriceNewTableCount; j < last; ++j)
-        fillTable(state, state.PriceNewTableNo[static_cast<size_t>(j)]);
+    PrepareSteps::ForEachPriceNewTable(state, [&state](qint16 n) { fillTable(state, n); });
 }
 
 void IsuzuKindFill::fillTable(RunState& state, qint16 n)

@@ -12,11 +12,9 @@ void IsuzuKindFlags::NormalizeIsuzuKindFlags(RunState& state)
     state.window.setText(QStringLiteral("txtQTY"), QStringLiteral("กำลังแก้ไข Kind ของ ISUZU"));
     state.window.setText(QStringLiteral("txtPartNO"), QString());
     state.window.pumpEvents();
-    if (!PrepareSteps::ReadPriceNewCount(state))
-        return;
-    for (qint32 j = 0, last = state.PriceNewTableCount; j < last; ++j)
-        shortenFlags(state, PrepareSteps::tableName(QStringLiteral("PriceNew_"),
-                                                    state.PriceNewTableNo[static_cast<size_t>(j)]));
+    PrepareSteps::ForEachPriceNewTable(state, [&state](qint16 n) {
+        shortenFlags(state, PrepareSteps::tableName(QStringLiteral("PriceNew_"), n));
+    });
 }
 
 void IsuzuKindFlags::shortenFlags(RunState& state, const QString& table)

@@ -44,10 +44,7 @@ void IsuzuShortPartPurge::PurgeIsuzuShortPartNO(RunState& state)
     state.window.setText(QStringLiteral("txtQTY"), Phase);
     state.window.setText(QStringLiteral("txtPartNO"), QString());
     state.window.pumpEvents();
-    if (!PrepareSteps::ReadPriceNewCount(state))
-        return;
-    for (qint32 j = 0, last = state.PriceNewTableCount; j < last; ++j)
-        purgeTable(state, state.PriceNewTableNo[static_cast<size_t>(j)]);
+    PrepareSteps::ForEachPriceNewTable(state, [&state](qint16 n) { purgeTable(state, n); });
 }
 
 void IsuzuShortPartPurge::purgeTable(RunState& state, qint16 n)

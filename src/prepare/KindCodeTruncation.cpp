@@ -22,18 +22,14 @@ QStringList readColumns()
 
 void KindCodeTruncation::TruncateKindCodes(RunState& state)
 {
-    if (!PrepareSteps::ReadPriceListCount(state))
-        return;
-    for (qint32 j = 0, last = state.PriceListNoCount; j < last; ++j)
-        truncateTable(state, state.PriceListNo[static_cast<size_t>(j)]);
+    PrepareSteps::ForEachPriceListTable(state, [&state](qint16 n) { truncateTable(state, n); });
 }
 
 void KindCodeTruncation::truncateTable(RunState& state, qint16 n)
 {
     const QString table = PrepareSteps::tableName(QStringLiteral("PriceNew_"), n);
     const QStringList columns = readColumns();
-    PrepareSteps::runForColumns(state, QStringLiteral("Update ") + table,
-                                QStringLiteral(" Set %1 = '' Where %1 Is Null"), columns);
+    PrepareSteps::clearNulls(state, table, columns);
     // The ID keeps each save to its own row, also where rows repeat each other.
     state.openOnSource(state.rsMain, QStringLiteral("Select ") + QStringLiteral("ID, ") +
                                          columns.join(QStringLiteral(", ")) +

@@ -120,4 +120,20 @@ void PrepareSteps::WriteUntilFound(RunState& state, Recordset& recordset, const 
     writeThenLook(state, recordset, query, write);
 }
 
+void PrepareSteps::ForEachPriceNewTable(RunState& state, const std::function<void(qint16)>& step)
+{
+    if (!ReadPriceNewCount(state))
+        return;
+    for (qint32 j = 0, last = state.PriceNewTableCount; j < last; ++j)
+        step(state.PriceNewTableNo[static_cast<size_t>(j)]);
+}
+
+void PrepareSteps::ForEachPriceListTable(RunState& state, const std::function<void(qint16)>& step)
+{
+    if (!ReadPriceListCount(state))
+        return;
+    for (qint32 j = 0, last = state.PriceListNoCount; j < last; ++j)
+        step(state.PriceListNo[static_cast<size_t>(j)]);
+}
+
 } // namespace lostrand

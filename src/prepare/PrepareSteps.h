@@ -26,6 +26,10 @@ public:
     static bool ReadTableList(RunState& state, const QString& listTable,
                               std::vector<qint16>& numbers, qint32& count);
     static bool ReadPriceNewCount(RunState& state);
+    // Runs the step for every table listed in PriceNew_Count (PriceList_Count), in ascending
+    // order; nothing when the list is empty. The bound is taken once, before the first table.
+    static void ForEachPriceNewTable(RunState& state, const std::function<void(qint16)>& step);
+    static void ForEachPriceListTable(RunState& state, const std::function<void(qint16)>& step);
     static bool ReadPriceListCount(RunState& state);
     static bool ReadPriceLastCount(RunState& state);
 
