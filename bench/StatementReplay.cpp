@@ -1,5 +1,7 @@
 #include "StatementReplay.h"
 
+#include "LoggedStatements.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <algorithm>
@@ -46,14 +48,7 @@ void StatementReplay::record(const QString& databasePath)
         }
         if (database != databasePath)
             return;
-        const QByteArray text = sql.toUtf8();
-        const unsigned char tag = static_cast<unsigned char>(kind);
-        const auto size = static_cast<std::uint32_t>(text.size());
-        const std::int64_t fetched = rows;
-        std::fwrite(&tag, 1, 1, m_out);
-        std::fwrite(&fetched, sizeof fetched, 1, m_out);
-        std::fwrite(&size, sizeof size, 1, m_out);
-        std::fwrite(text.constData(), 1, size, m_out);
+        LoggedStatements::write(m_out, kind, sql.toUtf8(), rows);
         if (kind != StatementLog::Kind::Fetched)
             ++m_count;
     });
@@ -72,65 +67,9 @@ void StatementReplay::stop()
     }
 }
 
-namespace {
-
-struct Entry
-{
-    StatementLog::Kind kind = StatementLog::Kind::Execute;
-    std::int64_t rows = -1;
-    std::vector<char> text;
-};
-
-bool readEntry(std::FILE* in, Entry& entry)
-{
-    unsigned char tag = 0;
-    std::uint32_t size = 0;
-    if (std::fread(&tag, 1, 1, in) != 1 || std::fread(&entry.rows, sizeof entry.rows, 1, in) != 1 ||
-        std::fread(&size, sizeof size, 1, in) != 1)
-        return false;
-    entry.kind = static_cast<StatementLog::Kind>(tag);
-    entry.text.resize(size + 1);
-    if (std::fread(entry.text.data(), 1, size, in) != size)
-        return false;
-    entry.text[size] = '\0';
-    return true;
-}
-
-// How many rows the run asked of each select, in the order the selects ran: a recordset that
-// read only its first row costs the replay one step too.
-std::vector<std::int64_t> fetchCounts(const QString& logFile)
-{
-    std::FILE* in = std::fopen(logFile.toLocal8Bit().constData(), "rb");
-    if (!in)
-        throw std::runtime_error("cannot read the statement log");
-    std::vector<std::int64_t> counts;
-    std::map<std::string, std::vector<size_t>> open;
-    Entry entry;
-    while (readEntry(in, entry)) {
-        const std::string text(entry.text.data());
-        if (entry.kind == StatementLog::Kind::Query) {
-            open[text].push_back(counts.size());
-            counts.push_back(-1);
-        } else if (entry.kind == StatementLog::Kind::Fetched) {
-            auto& pending = open[text];
-            if (!pending.empty()) {
-                counts[pending.back()] = entry.rows;
-                pending.pop_back();
-            }
-        }
-    }
-    std::fclose(in);
-    return counts;
-}
-
-} // namespace
-
 double StatementReplay::replay(const QString& databasePath) const
 {
-    const std::vector<std::int64_t> counts = fetchCounts(m_logFile);
-    std::FILE* in = std::fopen(m_logFile.toLocal8Bit().constData(), "rb");
-    if (!in)
-        throw std::runtime_error("cannot read the statement log");
+    LoggedStatements log(m_logFile);
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(databasePath.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
         SQLITE_OK)
@@ -143,22 +82,17 @@ double StatementReplay::replay(const QString& databasePath) const
     Profile replayProfile;
     QElapsedTimer timer;
     timer.start();
-    Entry entry;
-    size_t query = 0;
-    while (readEntry(in, entry)) {
-        if (entry.kind == StatementLog::Kind::Fetched)
-            continue;
+    LoggedStatements::Entry entry;
+    while (log.next(entry)) {
         // A select is stepped as often as the run asked it for a row; every other statement
         // runs to its end.
-        std::int64_t steps = -1;
-        if (entry.kind == StatementLog::Kind::Query)
-            steps = counts.at(query++);
         const qint64 started = profile ? timer.nsecsElapsed() : 0;
         sqlite3_stmt* statement = nullptr;
         check(db, sqlite3_prepare_v2(db, entry.text.data(), -1, &statement, nullptr),
               entry.text.data());
         int rc = sqlite3_step(statement);
-        for (std::int64_t done = 1; rc == SQLITE_ROW && (steps < 0 || done < steps); ++done)
+        for (std::int64_t done = 1; rc == SQLITE_ROW && (entry.steps < 0 || done < entry.steps);
+             ++done)
             rc = sqlite3_step(statement);
         check(db, rc, entry.text.data());
         sqlite3_finalize(statement);
@@ -170,7 +104,6 @@ double StatementReplay::replay(const QString& databasePath) const
         replayProfile.print("replay");
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     sqlite3_close(db);
-    std::fclose(in);
     return seconds;
 }
 

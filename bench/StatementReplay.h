@@ -20,10 +20,12 @@ public:
     StatementReplay(const StatementReplay&) = delete;
     StatementReplay& operator=(const StatementReplay&) = delete;
 
-    // Records the statements sent to the database whose log name is the path.
+    // Records the statements sent to the database of that log name: an SQLite file's path, or
+    // the connection string of an ODBC database.
     void record(const QString& databasePath);
     void stop();
     qint64 recorded() const { return m_count; }
+    const QString& logFile() const { return m_logFile; }
 
     // Runs the log on the database file with the journal settings of the run; gives seconds.
     double replay(const QString& databasePath) const;
