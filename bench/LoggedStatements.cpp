@@ -19,10 +19,12 @@ std::FILE* openLog(const QString& logFile)
 
 } // namespace
 
-void LoggedStatements::write(std::FILE* out, StatementLog::Kind kind, const QByteArray& text,
-                             std::int64_t rows)
+void LoggedStatements::write(std::FILE* out, Database database, StatementLog::Kind kind,
+                             const QByteArray& text, std::int64_t rows)
 {
     const unsigned char tag = static_cast<unsigned char>(kind);
+    const auto where = static_cast<unsigned char>(database);
+    std::fwrite(&where, 1, 1, out);
     const auto size = static_cast<std::uint32_t>(text.size());
     std::fwrite(&tag, 1, 1, out);
     std::fwrite(&rows, sizeof rows, 1, out);
@@ -32,12 +34,14 @@ void LoggedStatements::write(std::FILE* out, StatementLog::Kind kind, const QByt
 
 bool LoggedStatements::read(std::FILE* in, Entry& entry)
 {
+    unsigned char where = 0;
     unsigned char tag = 0;
     std::uint32_t size = 0;
-    if (std::fread(&tag, 1, 1, in) != 1 ||
+    if (std::fread(&where, 1, 1, in) != 1 || std::fread(&tag, 1, 1, in) != 1 ||
         std::fread(&entry.steps, sizeof entry.steps, 1, in) != 1 ||
         std::fread(&size, sizeof size, 1, in) != 1)
         return false;
+    entry.database = static_cast<Database>(where);
     entry.kind = static_cast<StatementLog::Kind>(tag);
     entry.text.resize(size + 1);
     if (std::fread(entry.text.data(), 1, size, in) != size)
@@ -54,7 +58,8 @@ LoggedStatements::LoggedStatements(const QString& logFile)
     std::map<std::string, std::vector<size_t>> open;
     Entry entry;
     while (read(in, entry)) {
-        const std::string text(entry.text.data());
+        const std::string text =
+            std::to_string(static_cast<int>(entry.database)) + ' ' + entry.text.data();
         if (entry.kind == StatementLog::Kind::Query) {
             open[text].push_back(m_counts.size());
             m_counts.push_back(-1);

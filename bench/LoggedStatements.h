@@ -14,8 +14,16 @@ namespace lostrand::bench {
 class LoggedStatements
 {
 public:
+    // The two databases of a run.
+    enum class Database : unsigned char
+    {
+        Target,
+        Source
+    };
+
     struct Entry
     {
+        Database database = Database::Target;
         StatementLog::Kind kind = StatementLog::Kind::Execute;
         // For a select: the rows to step, or -1 to step it to its end.
         std::int64_t steps = -1;
@@ -31,8 +39,8 @@ public:
     bool next(Entry& entry);
 
     // One record as the recorder writes it.
-    static void write(std::FILE* out, StatementLog::Kind kind, const QByteArray& text,
-                      std::int64_t rows);
+    static void write(std::FILE* out, Database database, StatementLog::Kind kind,
+                      const QByteArray& text, std::int64_t rows);
 
 private:
     static bool read(std::FILE* in, Entry& entry);

@@ -1,8 +1,5 @@
 #include "OdbcReplay.h"
 
-#include "LoggedStatements.h"
-
-#include <QElapsedTimer>
 #include <sql.h>
 #include <sqlext.h>
 #include <stdexcept>
@@ -41,10 +38,12 @@ void check(SQLRETURN rc, SQLSMALLINT type, SQLHANDLE handle, const std::string& 
         throw std::runtime_error(what + ": " + diagnostic(type, handle));
 }
 
-class OdbcConnection
+} // namespace
+
+class OdbcReplay::Connection
 {
 public:
-    explicit OdbcConnection(const QString& connectionString)
+    explicit Connection(const QString& connectionString)
     {
         SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &m_env);
         SQLSetEnvAttr(m_env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
@@ -55,14 +54,14 @@ public:
                                 SQL_DRIVER_NOPROMPT),
               SQL_HANDLE_DBC, m_dbc, "connect");
     }
-    ~OdbcConnection()
+    ~Connection()
     {
         SQLDisconnect(m_dbc);
         SQLFreeHandle(SQL_HANDLE_DBC, m_dbc);
         SQLFreeHandle(SQL_HANDLE_ENV, m_env);
     }
-    OdbcConnection(const OdbcConnection&) = delete;
-    OdbcConnection& operator=(const OdbcConnection&) = delete;
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
 
     void setAutocommit(bool on)
     {
@@ -120,31 +119,28 @@ private:
     SQLHDBC m_dbc = SQL_NULL_HDBC;
 };
 
-} // namespace
-
-double OdbcReplay::replay(const QString& logFile, const QString& connectionString)
+OdbcReplay::OdbcReplay(const QString& connectionString)
+    : m_connection(std::make_unique<Connection>(connectionString))
 {
-    LoggedStatements log(logFile);
-    OdbcConnection db(connectionString);
-    QElapsedTimer timer;
-    timer.start();
-    LoggedStatements::Entry entry;
-    while (log.next(entry)) {
-        switch (entry.kind) {
-        case StatementLog::Kind::Begin:
-            db.setAutocommit(false);
-            break;
-        case StatementLog::Kind::Commit:
-            db.endTransaction(SQL_COMMIT);
-            break;
-        case StatementLog::Kind::Rollback:
-            db.endTransaction(SQL_ROLLBACK);
-            break;
-        default:
-            db.run(entry);
-        }
+}
+
+OdbcReplay::~OdbcReplay() = default;
+
+void OdbcReplay::run(const LoggedStatements::Entry& entry)
+{
+    switch (entry.kind) {
+    case StatementLog::Kind::Begin:
+        m_connection->setAutocommit(false);
+        break;
+    case StatementLog::Kind::Commit:
+        m_connection->endTransaction(SQL_COMMIT);
+        break;
+    case StatementLog::Kind::Rollback:
+        m_connection->endTransaction(SQL_ROLLBACK);
+        break;
+    default:
+        m_connection->run(entry);
     }
-    return static_cast<double>(timer.nsecsElapsed()) / 1e9;
 }
 
 } // namespace lostrand::bench

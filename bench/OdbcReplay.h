@@ -1,18 +1,28 @@
 #pragma once
 
+#include "ReplayDatabase.h"
+
 #include <QString>
+#include <memory>
 
 namespace lostrand::bench {
 
-// Replays a run's statement log on an ODBC database through the ODBC C API, the way the
-// database layer's driver sends it (wide-character statements, a statement handle each,
-// every column of every row read as text, transactions by the connection's autocommit), so
-// what the driver and engine cost shows apart from what the program adds.
-class OdbcReplay
+// An ODBC database for a replay, sent the statements the way the database layer's driver
+// sends them: wide-character text, a statement handle each, every column of every row read as
+// text, transactions by the connection's autocommit.
+class OdbcReplay : public ReplayDatabase
 {
 public:
-    // Gives seconds; throws with the driver's message when a statement fails.
-    static double replay(const QString& logFile, const QString& connectionString);
+    explicit OdbcReplay(const QString& connectionString);
+    ~OdbcReplay() override;
+    OdbcReplay(const OdbcReplay&) = delete;
+    OdbcReplay& operator=(const OdbcReplay&) = delete;
+
+    void run(const LoggedStatements::Entry& entry) override;
+
+private:
+    class Connection;
+    std::unique_ptr<Connection> m_connection;
 };
 
 } // namespace lostrand::bench

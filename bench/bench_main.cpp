@@ -1,6 +1,7 @@
 #include "BenchData.h"
 #include "BenchWindow.h"
 #include "OdbcReplay.h"
+#include "SqliteReplay.h"
 #include "StatementReplay.h"
 #include "WindowRun.h"
 
@@ -69,12 +70,14 @@ struct Files
     explicit Files(const QString& folder)
         : priceList(QDir(folder).filePath(QStringLiteral("PriceList_ZARAV.mdb"))),
           target(QDir(folder).filePath(QStringLiteral("Valcorin.accdb"))),
-          replayTarget(QDir(folder).filePath(QStringLiteral("replay.accdb")))
+          replayTarget(QDir(folder).filePath(QStringLiteral("replay.accdb"))),
+          replayPriceList(QDir(folder).filePath(QStringLiteral("replay.mdb")))
     {
     }
     QString priceList;
     QString target;
     QString replayTarget;
+    QString replayPriceList;
 };
 
 // What one child measured.
@@ -124,6 +127,18 @@ TransferPhases timedPhases(double& listingSeconds)
     return phases;
 }
 
+// The log on the replay copies of both files, the target through the run's engine.
+double replay(const StatementReplay& log, const Files& files, bool odbc)
+{
+    SqliteReplay source(files.replayPriceList);
+    if (odbc) {
+        OdbcReplay target(odbcString(files.replayTarget));
+        return log.replay(target, source);
+    }
+    SqliteReplay target(files.replayTarget);
+    return log.replay(target, source);
+}
+
 // One run of the command on the data in `folder`, then (headless) the replay of the statement
 // log `logFile` on a copy of the target. The first run of a size writes the log; the others
 // run without it, so what the log costs is not the run's (the runs of one size send the same
@@ -137,7 +152,7 @@ Result runOne(Mode mode, const QString& folder, const QString& logFile)
     StatementReplay log(logFile);
     const bool recording = !inWindow(mode) && !QFile::exists(logFile);
     if (recording)
-        log.record(logName);
+        log.record(logName, files.priceList);
     QString message;
     if (inWindow(mode)) {
         const WindowRun::Outcome outcome =
@@ -166,10 +181,8 @@ Result runOne(Mode mode, const QString& folder, const QString& logFile)
     result.peakKb = peakResidentKb();
     result.statements = recording ? log.recorded() : 0;
     // LOSTRAND_BENCH_NO_REPLAY leaves the replay out, to profile the run alone.
-    if (!inWindow(mode) && !qEnvironmentVariableIsSet("LOSTRAND_BENCH_NO_REPLAY")) {
-        result.replay = odbc ? OdbcReplay::replay(logFile, odbcString(files.replayTarget))
-                             : log.replay(files.replayTarget);
-    }
+    if (!inWindow(mode) && !qEnvironmentVariableIsSet("LOSTRAND_BENCH_NO_REPLAY"))
+        result.replay = replay(log, files, odbc);
     return result;
 }
 
@@ -256,6 +269,7 @@ bool measure(const QString& self, const QString& label, int n, const std::vector
             QFile::copy(source.priceList, files.priceList);
             QFile::copy(source.target, files.target);
             QFile::copy(source.target, files.replayTarget);
+            QFile::copy(source.priceList, files.replayPriceList);
             const QString mode = std::find_if(ModeNames.begin(), ModeNames.end(), [&](auto& m) {
                                      return m.second == runners[i].mode;
                                  })->first;
@@ -375,6 +389,15 @@ int gridSection(const QString& self, const std::vector<int>& items, bool display
     return 0;
 }
 
+// Whether LOSTRAND_BENCH_SECTIONS (a list such as "v61,grid") asks for a section; every
+// section runs when it is not set.
+bool wanted(const char* name)
+{
+    const QString sections = qEnvironmentVariable("LOSTRAND_BENCH_SECTIONS");
+    return sections.isEmpty() ||
+           sections.split(QLatin1Char(',')).contains(QLatin1String(name), Qt::CaseInsensitive);
+}
+
 int runAll(const QString& self, std::vector<int> sizes, int trials)
 {
     const bool display = !qEnvironmentVariable("DISPLAY").isEmpty();
@@ -382,19 +405,26 @@ int runAll(const QString& self, std::vector<int> sizes, int trials)
         std::printf("no X display: the window runs offscreen only\n");
     std::sort(sizes.begin(), sizes.end());
     const std::vector<int> padded(sizes.begin(), sizes.begin() + std::min<size_t>(2, sizes.size()));
-    const std::vector<int> odbc{std::max(1, sizes.front() / 2), sizes.front()};
+    const std::vector<int> odbc{std::max(1, sizes.front() / 10), std::max(1, sizes.front() / 5)};
     const char* access = "Access target on the embedded engine";
-    int failed =
-        section(self, QStringLiteral("V.61"), access,
-                runnersOf(Mode::Headless, Mode::Window, true, display), sizes, trials, true);
-    for (const char* label : {"P.68 (Bar)", "P.48 (Bar)"})
+    int failed = 0;
+    if (wanted("v61"))
         failed |=
-            section(self, QString::fromLatin1(label), access,
-                    runnersOf(Mode::Headless, Mode::Window, false, display), padded, trials, false);
-    failed |= section(self, QStringLiteral("V.61"),
-                      "SQL Server target through ODBC (the SQLite ODBC driver as \"SQL Server\")",
-                      runnersOf(Mode::Odbc, Mode::OdbcWindow, true, display), odbc, trials, false);
-    failed |= gridSection(self, {10000, 20000}, display);
+            section(self, QStringLiteral("V.61"), access,
+                    runnersOf(Mode::Headless, Mode::Window, true, display), sizes, trials, true);
+    for (const auto& [name, label] : {std::pair{"p68", "P.68 (Bar)"}, {"p48", "P.48 (Bar)"}}) {
+        if (wanted(name))
+            failed |= section(self, QString::fromLatin1(label), access,
+                              runnersOf(Mode::Headless, Mode::Window, false, display), padded,
+                              trials, false);
+    }
+    if (wanted("odbc"))
+        failed |=
+            section(self, QStringLiteral("V.61"),
+                    "SQL Server target through ODBC (the SQLite ODBC driver as \"SQL Server\")",
+                    runnersOf(Mode::Odbc, Mode::OdbcWindow, true, display), odbc, trials, false);
+    if (wanted("grid"))
+        failed |= gridSection(self, {10000, 20000}, display);
     return failed;
 }
 
@@ -402,8 +432,9 @@ int runAll(const QString& self, std::vector<int> sizes, int trials)
 
 // lostrand-bench                    every section: "V.61" at N = M = 10,000, 20,000 and
 //                                   40,000, "P.68 (Bar)" and "P.48 (Bar)" at the first two
-//                                   sizes, the SQL Server mode at half the first and the
-//                                   first, the grid alone (LOSTRAND_BENCH_TRIALS trials, 3)
+//                                   sizes, the SQL Server mode at a tenth and a fifth of the
+//                                   first, the grid alone (LOSTRAND_BENCH_TRIALS trials, 2;
+//                                   LOSTRAND_BENCH_SECTIONS=v61,p68,p48,odbc,grid picks some)
 // lostrand-bench N...               other sizes
 // lostrand-bench --generate DIR LABEL N   the data of one label and size into DIR
 // lostrand-bench --one MODE DIR LOG       one run of that data, written to the statement log
@@ -438,7 +469,7 @@ int main(int argc, char* argv[])
     }
     if (args.size() == 4 && args.at(1) == QLatin1String("--replay")) {
         const Files files(args.at(2));
-        std::printf("%.4f\n", StatementReplay(args.at(3)).replay(files.replayTarget));
+        std::printf("%.4f\n", replay(StatementReplay(args.at(3)), files, false));
         return 0;
     }
     if (args.size() == 3 && args.at(1) == QLatin1String("--grid")) {
@@ -453,7 +484,7 @@ int main(int argc, char* argv[])
         sizes = {10000, 20000, 40000};
     const int trials = qEnvironmentVariableIntValue("LOSTRAND_BENCH_TRIALS");
     const int result =
-        runAll(QCoreApplication::applicationFilePath(), sizes, trials > 0 ? trials : 3);
+        runAll(QCoreApplication::applicationFilePath(), sizes, trials > 0 ? trials : 2);
     QDir(OdbcEnvironment::folder()).removeRecursively();
     return result;
 }
