@@ -262,6 +262,26 @@ TEST_F(NewPartsCommandTest, RowsThatStillDifferEndInPriceListAllAndInTheGrid)
     EXPECT_EQ(window.gridText(1, 3), QString());
 }
 
+// A counter that holds a negative number would number the new parts -4, -3, ...: the first new
+// part's transaction is rolled back and the run ends on the error path, with every key still
+// queued and no part numbered 0 or below.
+TEST_F(NewPartsCommandTest, ACounterBelowZeroEndsTheRunWithoutParts)
+{
+    db.create(QStringLiteral("Valcorin.accdb"),
+              {QStringLiteral("Update LastID Set LastID = -5 Where NameID = 'Pta7'")});
+    press(sourcePath, targetPath);
+    EXPECT_EQ(window.messages, (QList<QPair<QString, MessageStyle>>{
+                                   {QStringLiteral("ไม่สามรถบันทึกได้"), MessageStyle::Plain}}));
+    EXPECT_EQ(TestDatabase::scalar(targetPath, "Select Count(*) From Pta7").toInt(), 2);
+    EXPECT_EQ(
+        TestDatabase::scalar(targetPath, "Select Count(*) From AltG7 Where PartID <= 0").toInt(),
+        0);
+    EXPECT_EQ(TestDatabase::scalar(targetPath, "Select Count(*) From PriceList").toInt(), newParts);
+    EXPECT_EQ(
+        TestDatabase::scalar(targetPath, "Select LastID From LastID Where NameID = 'Pta7'").toInt(),
+        -5);
+}
+
 // A target that resets every price it is given: the writer's read-back never sees the price,
 // and after its bounded tries the run stops with the cannot-save message instead of hanging.
 TEST_F(NewPartsCommandTest, ATargetThatNeverKeepsThePriceEndsTheRunOnTheErrorPath)
