@@ -3,11 +3,9 @@
 #include "demo/PriceListSchema.h"
 #include "demo/SqliteFile.h"
 #include "demo/TargetSchema.h"
+#include "support/CommandPress.h"
 #include "support/FakeWindow.h"
 #include "support/TestDatabase.h"
-#include "window/RunState.h"
-#include "window/TransferPhases.h"
-#include "window/UpdateCommand.h"
 
 #include <QFile>
 #include <csignal>
@@ -83,12 +81,7 @@ protected:
 
     void press(const QString& source, const QString& target)
     {
-        window.setText(QStringLiteral("txtPriceList"), source);
-        window.setText(QStringLiteral("txtDataValcorin"), target);
-        RunState state(window);
-        state.BrandName = QStringLiteral("ZARAV");
-        state.UpdateTexts = 1;
-        UpdateCommand::cmdUpDate_Click(state, standardTransferPhases());
+        lostrand::test::CommandPress::press(window, source, target);
     }
 
     // What the import made, in a form two runs can be compared by.
