@@ -96,8 +96,9 @@ qint32 LastIdCounter::GetNextLastIDSql(RunState& state, const QString& name)
 qint32 LastIdCounter::RequireNextLastID(RunState& state, const QString& name)
 {
     const qint32 value = GetNextLastID(state, name);
-    if (value == 0)
-        throw RunStop(QStringLiteral("The counter %1 gave no new identifier").arg(name));
+    if (value <= 0)
+        throw RunStop(
+            QStringLiteral("The counter %1 gave no usable identifier (%2)").arg(name).arg(value));
     return value;
 }
 

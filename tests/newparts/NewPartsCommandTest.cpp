@@ -3,11 +3,9 @@
 #include "demo/PriceListSchema.h"
 #include "demo/SqliteFile.h"
 #include "demo/TargetSchema.h"
+#include "support/CommandPress.h"
 #include "support/FakeWindow.h"
 #include "support/TestDatabase.h"
-#include "window/RunState.h"
-#include "window/TransferPhases.h"
-#include "window/UpdateCommand.h"
 
 #include <QFile>
 #include <csignal>
@@ -83,12 +81,7 @@ protected:
 
     void press(const QString& source, const QString& target)
     {
-        window.setText(QStringLiteral("txtPriceList"), source);
-        window.setText(QStringLiteral("txtDataValcorin"), target);
-        RunState state(window);
-        state.BrandName = QStringLiteral("ZARAV");
-        state.UpdateTexts = 1;
-        UpdateCommand::cmdUpDate_Click(state, standardTransferPhases());
+        lostrand::test::CommandPress::press(window, source, target);
     }
 
     // What the import made, in a form two runs can be compared by.
@@ -260,6 +253,26 @@ TEST_F(NewPartsCommandTest, RowsThatStillDifferEndInPriceListAllAndInTheGrid)
     EXPECT_EQ(window.messages.last(), Finished);
     EXPECT_EQ(window.gridText(1, 1), QString());
     EXPECT_EQ(window.gridText(1, 3), QString());
+}
+
+// A counter that holds a negative number would number the new parts -4, -3, ...: the first new
+// part's transaction is rolled back and the run ends on the error path, with every key still
+// queued and no part numbered 0 or below.
+TEST_F(NewPartsCommandTest, ACounterBelowZeroEndsTheRunWithoutParts)
+{
+    db.create(QStringLiteral("Valcorin.accdb"),
+              {QStringLiteral("Update LastID Set LastID = -5 Where NameID = 'Pta7'")});
+    press(sourcePath, targetPath);
+    EXPECT_EQ(window.messages, (QList<QPair<QString, MessageStyle>>{
+                                   {QStringLiteral("ไม่สามรถบันทึกได้"), MessageStyle::Plain}}));
+    EXPECT_EQ(TestDatabase::scalar(targetPath, "Select Count(*) From Pta7").toInt(), 2);
+    EXPECT_EQ(
+        TestDatabase::scalar(targetPath, "Select Count(*) From AltG7 Where PartID <= 0").toInt(),
+        0);
+    EXPECT_EQ(TestDatabase::scalar(targetPath, "Select Count(*) From PriceList").toInt(), newParts);
+    EXPECT_EQ(
+        TestDatabase::scalar(targetPath, "Select LastID From LastID Where NameID = 'Pta7'").toInt(),
+        -5);
 }
 
 // A target that resets every price it is given: the writer's read-back never sees the price,
