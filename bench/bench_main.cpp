@@ -404,7 +404,7 @@ int runAll(const QString& self, std::vector<int> sizes, int trials)
     if (!display)
         std::printf("no X display: the window runs offscreen only\n");
     std::sort(sizes.begin(), sizes.end());
-    const std::vector<int> padded(sizes.begin(), sizes.begin() + std::min<size_t>(2, sizes.size()));
+    const std::vector<int> padded{std::max(1, sizes.front() / 2), sizes.front()};
     const std::vector<int> odbc{std::max(1, sizes.front() / 10), std::max(1, sizes.front() / 5)};
     const char* access = "Access target on the embedded engine";
     int failed = 0;
@@ -431,9 +431,9 @@ int runAll(const QString& self, std::vector<int> sizes, int trials)
 } // namespace
 
 // lostrand-bench                    every section: "V.61" at N = M = 10,000, 20,000 and
-//                                   40,000, "P.68 (Bar)" and "P.48 (Bar)" at the first two
-//                                   sizes, the SQL Server mode at a tenth and a fifth of the
-//                                   first, the grid alone (LOSTRAND_BENCH_TRIALS trials, 2;
+//                                   40,000, "P.68 (Bar)" and "P.48 (Bar)" at half the first
+//                                   and the first, the SQL Server mode at a tenth and a fifth of
+//                                   the first, the grid alone (LOSTRAND_BENCH_TRIALS trials, 2;
 //                                   LOSTRAND_BENCH_SECTIONS=v61,p68,p48,odbc,grid picks some)
 // lostrand-bench N...               other sizes
 // lostrand-bench --generate DIR LABEL N   the data of one label and size into DIR
