@@ -135,8 +135,7 @@ double StatementReplay::replay(const QString& databasePath) const
     if (sqlite3_open_v2(databasePath.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
         SQLITE_OK)
         throw std::runtime_error("cannot open the replay copy");
-    check(db, sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr), "journal");
-    check(db, sqlite3_exec(db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr), "sync");
+    // The run's own settings come first in its log, so the replay writes the way the run did.
     // With LOSTRAND_BENCH_PROFILE set, the replay also tells which kinds of statement took its
     // time, by their first words.
     const bool profile = qEnvironmentVariableIsSet("LOSTRAND_BENCH_PROFILE");

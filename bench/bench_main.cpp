@@ -35,7 +35,7 @@ struct Result
 
 // One size in this process: generate, run the command as the window does, replay its log.
 // The files live in memory where the machine offers it: a run writes gigabytes through its
-// write-ahead log, and the disk's write-back would otherwise decide the figures.
+// journal, and the disk's write-back would otherwise decide the figures.
 QString benchFolder()
 {
     const QString chosen = qEnvironmentVariable("LOSTRAND_BENCH_DIR");
