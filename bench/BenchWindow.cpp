@@ -23,9 +23,20 @@ void BenchWindow::setText(const QString& control, const QString& text)
         m_fields.insert(control, text);
 }
 
+BenchWindow BenchWindow::sqlServer(const QString& priceList, const QString& database)
+{
+    BenchWindow window(priceList, QString());
+    window.m_sqlServer = true;
+    window.m_fields.insert(QStringLiteral("txtServer"), QStringLiteral("localhost"));
+    window.m_fields.insert(QStringLiteral("txtdbq"), database);
+    window.m_fields.insert(QStringLiteral("txtuid"), QStringLiteral("sa"));
+    window.m_fields.insert(QStringLiteral("txtpwd"), QStringLiteral("Kel5093"));
+    return window;
+}
+
 bool BenchWindow::isOptionSet(const QString& control) const
 {
-    return control == QLatin1String("optAccess");
+    return control == QLatin1String(m_sqlServer ? "optSQL" : "optAccess");
 }
 
 int BenchWindow::checkValue(const QString&) const

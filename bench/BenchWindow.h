@@ -6,12 +6,15 @@
 
 namespace lostrand::bench {
 
-// The window as a run sees it, without widgets: the fields hold the paths, the status lines
-// only count their updates, the pump runs the event loop as the window's does.
+// The window as a run sees it, without widgets: the fields hold the locations, the status
+// lines only count their updates, the pump runs the event loop as the window's does.
 class BenchWindow : public WindowPort
 {
 public:
+    // An Access target: the file's path.
     BenchWindow(const QString& priceList, const QString& target);
+    // A SQL Server target: the database field names it, the other server fields are filled.
+    static BenchWindow sqlServer(const QString& priceList, const QString& database);
 
     QString text(const QString& control) const override;
     void setText(const QString& control, const QString& text) override;
@@ -33,6 +36,7 @@ public:
 
 private:
     QHash<QString, QString> m_fields;
+    bool m_sqlServer = false;
     int m_gridRows = 30;
 };
 

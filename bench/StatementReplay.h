@@ -10,8 +10,10 @@
 
 namespace lostrand::bench {
 
-// Writes every statement the run sends to one database into a file as it goes, so the log
-// takes no memory, and replays that file through the SQLite C API.
+class ReplayDatabase;
+
+// Writes every statement the run sends to its two databases into a file as it goes, so the
+// log takes no memory, and replays that file through the engines' own C APIs.
 class StatementReplay
 {
 public:
@@ -20,13 +22,15 @@ public:
     StatementReplay(const StatementReplay&) = delete;
     StatementReplay& operator=(const StatementReplay&) = delete;
 
-    // Records the statements sent to the database whose log name is the path.
-    void record(const QString& databasePath);
+    // Records the statements sent to the target and the source, by their log names: an SQLite
+    // file's path, or the connection string of an ODBC database.
+    void record(const QString& target, const QString& source);
     void stop();
     qint64 recorded() const { return m_count; }
+    const QString& logFile() const { return m_logFile; }
 
-    // Runs the log on the database file with the journal settings of the run; gives seconds.
-    double replay(const QString& databasePath) const;
+    // Runs the log, each statement on its database's replay copy; gives seconds.
+    double replay(ReplayDatabase& target, ReplayDatabase& source) const;
 
     // With LOSTRAND_BENCH_PROFILE set: where the time went, by the first words of the
     // statements, in the run (from one statement to the next) and in the replay.

@@ -1,12 +1,17 @@
 #include "BenchData.h"
 #include "BenchWindow.h"
+#include "OdbcReplay.h"
+#include "SqliteReplay.h"
 #include "StatementReplay.h"
+#include "WindowRun.h"
 
+#include "demo/OdbcEnvironment.h"
+#include "window/ConnectionStrings.h"
 #include "window/RunState.h"
 #include "window/TransferPhases.h"
 #include "window/UpdateCommand.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -14,6 +19,9 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <memory>
+#include <optional>
 #include <sys/resource.h>
 #include <vector>
 
@@ -22,20 +30,32 @@ using namespace lostrand::bench;
 
 namespace {
 
-struct Result
+// How a run reaches its target and who shows it.
+enum class Mode
 {
-    int rows = 0;
-    int parts = 0;
-    double runSeconds = 0;
-    double replaySeconds = 0;
-    qint64 statements = 0;
-    qint64 statusUpdates = 0;
-    long peakKb = 0;
+    Headless,   // the window's code through a window that only counts its status updates
+    Window,     // the program's window on the platform the process was given
+    Odbc,       // headless, the target a SQL Server database through ODBC
+    OdbcWindow, // the window, the same target
 };
 
-// One size in this process: generate, run the command as the window does, replay its log.
-// The files live in memory where the machine offers it: a run writes gigabytes through its
-// journal, and the disk's write-back would otherwise decide the figures.
+const std::map<QString, Mode> ModeNames = {{QStringLiteral("headless"), Mode::Headless},
+                                           {QStringLiteral("window"), Mode::Window},
+                                           {QStringLiteral("odbc"), Mode::Odbc},
+                                           {QStringLiteral("odbc-window"), Mode::OdbcWindow}};
+
+bool throughOdbc(Mode mode)
+{
+    return mode == Mode::Odbc || mode == Mode::OdbcWindow;
+}
+
+bool inWindow(Mode mode)
+{
+    return mode == Mode::Window || mode == Mode::OdbcWindow;
+}
+
+// The files live in memory where the machine offers it, so the disk's write-back does not
+// decide the figures.
 QString benchFolder()
 {
     const QString chosen = qEnvironmentVariable("LOSTRAND_BENCH_DIR");
@@ -51,31 +71,35 @@ struct Files
         : priceList(QDir(folder).filePath(QStringLiteral("PriceList_ZARAV.mdb"))),
           target(QDir(folder).filePath(QStringLiteral("Valcorin.accdb"))),
           replayTarget(QDir(folder).filePath(QStringLiteral("replay.accdb"))),
-          log(QDir(folder).filePath(QStringLiteral("statements.log")))
+          replayPriceList(QDir(folder).filePath(QStringLiteral("replay.mdb")))
     {
     }
     QString priceList;
     QString target;
     QString replayTarget;
-    QString log;
+    QString replayPriceList;
 };
 
-// The data of one size, made in a process of its own so its memory is not the run's.
-void generate(const QString& folder, int rows, int parts)
+// What one child measured.
+struct Result
 {
-    const Files files(folder);
-    BenchData::write(files.priceList, files.target, rows, parts);
-    QFile::copy(files.target, files.replayTarget);
-}
+    double run = 0;
+    double replay = 0;
+    double listing = 0;
+    qint64 listed = 0;
+    qint64 statements = 0;
+    qint64 status = 0;
+    qint64 peakKb = 0;
+};
 
 // The highest resident memory of this process so far, in kilobytes.
-long peakResidentKb()
+qint64 peakResidentKb()
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (status.open(QIODevice::ReadOnly)) {
         for (const QByteArray& line : status.readAll().split('\n')) {
             if (line.startsWith("VmHWM:"))
-                return line.mid(6).trimmed().split(' ').first().toLong();
+                return line.mid(6).trimmed().split(' ').first().toLongLong();
         }
     }
     rusage usage{};
@@ -83,149 +107,384 @@ long peakResidentKb()
     return usage.ru_maxrss;
 }
 
-Result runOne(const QString& folder, int rows, int parts)
+QString odbcString(const QString& database)
+{
+    return ConnectionStrings::sqlServer(QStringLiteral("localhost"), QStringLiteral("sa"),
+                                        QStringLiteral("Kel5093"), database);
+}
+
+// The program's passes, with the listing of the differences timed.
+TransferPhases timedPhases(double& listingSeconds)
+{
+    TransferPhases phases = standardTransferPhases();
+    auto list = phases.ListPriceDifferences;
+    phases.ListPriceDifferences = [list, &listingSeconds](RunState& state) {
+        QElapsedTimer timer;
+        timer.start();
+        list(state);
+        listingSeconds += static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    };
+    return phases;
+}
+
+// The log on the replay copies of both files, the target through the run's engine.
+double replay(const StatementReplay& log, const Files& files, bool odbc)
+{
+    SqliteReplay source(files.replayPriceList);
+    if (odbc) {
+        OdbcReplay target(odbcString(files.replayTarget));
+        return log.replay(target, source);
+    }
+    SqliteReplay target(files.replayTarget);
+    return log.replay(target, source);
+}
+
+// One run of the command on the data in `folder`, then (headless) the replay of the statement
+// log `logFile` on a copy of the target. The first run of a size writes the log; the others
+// run without it, so what the log costs is not the run's (the runs of one size send the same
+// statements).
+Result runOne(Mode mode, const QString& folder, const QString& logFile)
 {
     const Files files(folder);
-    const QString& priceList = files.priceList;
-    const QString& target = files.target;
-
-    BenchWindow window(priceList, target);
-    RunState state(window);
-    state.BrandName = QStringLiteral("ZARAV");
-    state.UpdateTexts = 1;
-    StatementReplay log(files.log);
-    log.record(target);
-    QElapsedTimer timer;
-    timer.start();
-    UpdateCommand::cmdUpDate_Click(state, standardTransferPhases());
+    const bool odbc = throughOdbc(mode);
+    const QString logName = odbc ? odbcString(files.target) : files.target;
     Result result;
-    result.runSeconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-    log.stop();
-    if (window.lastMessage != QStringLiteral("เสร็จแล้วจ้า"))
-        std::fprintf(stderr, "the run did not finish: %s\n", qPrintable(window.lastMessage));
+    StatementReplay log(logFile);
+    const bool recording = !inWindow(mode) && !QFile::exists(logFile);
+    if (recording)
+        log.record(logName, files.priceList);
+    QString message;
+    if (inWindow(mode)) {
+        const WindowRun::Outcome outcome =
+            WindowRun::run(files.priceList, files.target, odbc, timedPhases(result.listing));
+        result.run = outcome.seconds;
+        result.listed = outcome.listed;
+        message = outcome.message;
+    } else {
+        BenchWindow window = odbc ? BenchWindow::sqlServer(files.priceList, files.target)
+                                  : BenchWindow(files.priceList, files.target);
+        RunState state(window);
+        state.BrandName = BenchData::brandName();
+        state.UpdateTexts = 1;
+        QElapsedTimer timer;
+        timer.start();
+        UpdateCommand::cmdUpDate_Click(state, timedPhases(result.listing));
+        result.run = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+        result.status = window.statusUpdates;
+        result.listed = window.gridCells / 7;
+        message = window.lastMessage;
+    }
+    if (recording)
+        log.stop();
+    if (message != QStringLiteral("เสร็จแล้วจ้า"))
+        std::fprintf(stderr, "the run did not finish: %s\n", qPrintable(message));
     result.peakKb = peakResidentKb();
-    result.rows = rows;
-    result.parts = parts;
-    result.statements = log.recorded();
-    result.statusUpdates = window.statusUpdates;
+    result.statements = recording ? log.recorded() : 0;
     // LOSTRAND_BENCH_NO_REPLAY leaves the replay out, to profile the run alone.
-    if (!qEnvironmentVariableIsSet("LOSTRAND_BENCH_NO_REPLAY"))
-        result.replaySeconds = log.replay(files.replayTarget);
+    if (!inWindow(mode) && !qEnvironmentVariableIsSet("LOSTRAND_BENCH_NO_REPLAY"))
+        result.replay = replay(log, files, odbc);
     return result;
 }
 
-void printOne(const Result& r)
+void printResult(const Result& r)
 {
-    std::printf("%d %d %.3f %.3f %lld %lld %ld\n", r.rows, r.parts, r.runSeconds, r.replaySeconds,
-                static_cast<long long>(r.statements), static_cast<long long>(r.statusUpdates),
-                r.peakKb);
+    std::printf("%.4f %.4f %.4f %lld %lld %lld %lld\n", r.run, r.replay, r.listing,
+                static_cast<long long>(r.listed), static_cast<long long>(r.statements),
+                static_cast<long long>(r.status), static_cast<long long>(r.peakKb));
 }
 
-bool parse(const QByteArray& line, Result& r)
+std::optional<Result> parseResult(const QByteArray& line)
 {
-    long long statements = 0;
-    long long updates = 0;
-    const int read = std::sscanf(line.constData(), "%d %d %lf %lf %lld %lld %ld", &r.rows, &r.parts,
-                                 &r.runSeconds, &r.replaySeconds, &statements, &updates, &r.peakKb);
+    Result r;
+    long long listed = 0, statements = 0, status = 0, peak = 0;
+    if (std::sscanf(line.constData(), "%lf %lf %lf %lld %lld %lld %lld", &r.run, &r.replay,
+                    &r.listing, &listed, &statements, &status, &peak) != 7)
+        return std::nullopt;
+    r.listed = listed;
     r.statements = statements;
-    r.statusUpdates = updates;
-    return read == 7;
+    r.status = status;
+    r.peakKb = peak;
+    return r;
 }
 
-// Every size in a child of its own, so each peak of memory is that size's alone.
-// One size: its data made once, then measured on fresh copies of it, keeping the best run and
-// the best replay; the machine's other work only ever adds time.
-bool measure(const QString& self, int n, int trials, Result& best)
+// A child of this program on a platform of its own; gives what it printed.
+QByteArray runChild(const QString& self, const QStringList& args, const QString& platform = {})
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!platform.isEmpty())
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    child.setProcessEnvironment(env);
+    child.start(self, args);
+    child.waitForFinished(-1);
+    return child.readAllStandardOutput();
+}
+
+// The best of the trials of one mode: the machine's other work only ever adds time.
+struct Best
+{
+    std::optional<Result> r;
+    void add(const Result& next)
+    {
+        if (!r) {
+            r = next;
+            return;
+        }
+        r->run = std::min(r->run, next.run);
+        r->replay = std::min(r->replay, next.replay);
+        r->statements = std::max(r->statements, next.statements);
+        r->listing = std::min(r->listing, next.listing);
+        r->peakKb = std::max(r->peakKb, next.peakKb);
+    }
+};
+
+// One way of running, as the parent starts it.
+struct Runner
+{
+    const char* title;
+    Mode mode;
+    QString platform;
+};
+
+// One label and size: its data made once in a child, then every runner on fresh copies of it,
+// the runners taking turns trial by trial.
+bool measure(const QString& self, const QString& label, int n, const std::vector<Runner>& runners,
+             int trials, std::vector<Best>& best)
 {
     QTemporaryDir dir(QDir(benchFolder()).filePath(QStringLiteral("lostrand-bench-XXXXXX")));
     const QString base = dir.filePath(QStringLiteral("data"));
     QDir().mkpath(base);
-    QProcess maker;
-    maker.setProcessChannelMode(QProcess::ForwardedChannels);
-    maker.start(self, {QStringLiteral("--generate"), base, QString::number(n), QString::number(n)});
-    maker.waitForFinished(-1);
+    runChild(self, {QStringLiteral("--generate"), base, label, QString::number(n)});
     const Files source(base);
+    if (!QFile::exists(source.target))
+        return false;
+    best.assign(runners.size(), {});
     for (int trial = 0; trial < trials; ++trial) {
-        const QString copy = dir.filePath(QStringLiteral("trial%1").arg(trial));
-        QDir().mkpath(copy);
-        const Files files(copy);
-        QFile::copy(source.priceList, files.priceList);
-        QFile::copy(source.target, files.target);
-        QFile::copy(source.replayTarget, files.replayTarget);
-        QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start(self, {QStringLiteral("--one"), copy, QString::number(n), QString::number(n)});
-        child.waitForFinished(-1);
-        Result r;
-        if (!parse(child.readAllStandardOutput(), r))
-            return false;
-        if (trial == 0) {
-            best = r;
-        } else {
-            best.runSeconds = std::min(best.runSeconds, r.runSeconds);
-            best.replaySeconds = std::min(best.replaySeconds, r.replaySeconds);
-            best.peakKb = std::max(best.peakKb, r.peakKb);
+        for (size_t i = 0; i < runners.size(); ++i) {
+            const QString copy = dir.filePath(QStringLiteral("trial"));
+            QDir(copy).removeRecursively();
+            QDir().mkpath(copy);
+            const Files files(copy);
+            QFile::copy(source.priceList, files.priceList);
+            QFile::copy(source.target, files.target);
+            QFile::copy(source.target, files.replayTarget);
+            QFile::copy(source.priceList, files.replayPriceList);
+            const QString mode = std::find_if(ModeNames.begin(), ModeNames.end(), [&](auto& m) {
+                                     return m.second == runners[i].mode;
+                                 })->first;
+            const QString log = dir.filePath(mode + QStringLiteral(".log"));
+            const auto r = parseResult(
+                runChild(self, {QStringLiteral("--one"), mode, copy, log}, runners[i].platform));
+            if (!r)
+                return false;
+            best[i].add(*r);
         }
-        QDir(copy).removeRecursively();
     }
     return true;
 }
 
-int runAll(const QString& self, const std::vector<int>& sizes, int trials)
+double ratio(double a, double b)
 {
-    std::vector<Result> results;
-    std::printf("best of %d trials per size\n", trials);
-    std::printf("%8s %8s %9s %9s %7s %11s %11s %9s %9s\n", "N", "M", "run s", "replay s", "ratio",
-                "rows/s", "stmts/s", "status", "peak MB");
+    return b > 0 ? a / b : 0;
+}
+
+// The runners of a section: headless, then the window offscreen and on the X display.
+std::vector<Runner> runnersOf(Mode headless, Mode window, bool withWindows, bool display)
+{
+    std::vector<Runner> runners{{"headless", headless, {}}};
+    if (withWindows) {
+        runners.push_back({"offscreen", window, QStringLiteral("offscreen")});
+        if (display)
+            runners.push_back({"X display", window, QStringLiteral("xcb")});
+    }
+    return runners;
+}
+
+// One label's section: for each size the replay, the headless run and the window runs with
+// their ratios; the listing, the status updates and memory where `details` asks for them.
+int section(const QString& self, const QString& label, const char* title,
+            const std::vector<Runner>& runners, const std::vector<int>& sizes, int trials,
+            bool details)
+{
+    std::printf("\n%s, %s (best of %d)\n", qPrintable(label), title, trials);
+    std::printf("%7s %8s %9s %7s", "N = M", "replay s", "headless", "h/rep");
+    for (size_t i = 1; i < runners.size(); ++i)
+        std::printf(" %10s %6s %6s", runners[i].title, "w/h", "w/rep");
+    if (details)
+        std::printf(" %8s %7s %8s %9s %8s", "rows/s", "listed", "list s", "status", "peak MB");
+    std::printf("\n");
+    std::vector<Result> headless;
     for (int n : sizes) {
-        Result r;
-        if (!measure(self, n, trials, r)) {
-            std::fprintf(stderr, "size %d failed\n", n);
+        std::vector<Best> best;
+        if (!measure(self, label, n, runners, trials, best)) {
+            std::fprintf(stderr, "%s at %d failed\n", qPrintable(label), n);
             return 1;
         }
-        results.push_back(r);
-        std::printf("%8d %8d %9.2f %9.2f %7.2f %11.0f %11.0f %9lld %9.1f\n", r.rows, r.parts,
-                    r.runSeconds, r.replaySeconds, r.runSeconds / r.replaySeconds,
-                    r.rows / r.runSeconds, r.statements / r.runSeconds,
-                    static_cast<long long>(r.statusUpdates), r.peakKb / 1024.0);
+        const Result& h = *best[0].r;
+        std::printf("%7d %8.2f %9.2f %7.2f", n, h.replay, h.run, ratio(h.run, h.replay));
+        for (size_t i = 1; i < runners.size(); ++i) {
+            const Result& w = *best[i].r;
+            std::printf(" %10.2f %6.2f %6.2f", w.run, ratio(w.run, h.run), ratio(w.run, h.replay));
+        }
+        if (details) {
+            const Result& last = *best.back().r;
+            std::printf(" %8.0f %7lld %8.3f %9lld %8.1f", n / h.run,
+                        static_cast<long long>(last.listed), last.listing,
+                        static_cast<long long>(h.status), last.peakKb / 1024.0);
+        }
+        std::printf("\n");
         std::fflush(stdout);
+        headless.push_back(h);
     }
-    std::printf("\ngrowth per doubling (time at 2N / time at N)\n%8s %9s %9s %9s\n", "N", "run",
-                "replay", "own");
-    for (size_t i = 1; i < results.size(); ++i) {
-        const Result& a = results[i - 1];
-        const Result& b = results[i];
-        std::printf("%8d %9.2f %9.2f %9.2f\n", b.rows, b.runSeconds / a.runSeconds,
-                    b.replaySeconds / a.replaySeconds,
-                    (b.runSeconds - b.replaySeconds) / (a.runSeconds - a.replaySeconds));
+    if (details && headless.size() > 1) {
+        std::printf("growth per doubling: replay, headless, the tool's own time (headless less "
+                    "replay)\n");
+        for (size_t i = 1; i < headless.size(); ++i) {
+            const Result& a = headless[i - 1];
+            const Result& b = headless[i];
+            std::printf("%7d %8.2f %9.2f %7.2f\n", sizes[i], ratio(b.replay, a.replay),
+                        ratio(b.run, a.run), ratio(b.run - b.replay, a.run - a.replay));
+        }
     }
     return 0;
 }
 
+int gridSection(const QString& self, const std::vector<int>& items, bool display)
+{
+    std::printf("\nthe grid alone: listed items in the window, seconds (best of 3)\n");
+    std::vector<std::pair<const char*, QString>> platforms{
+        {"offscreen", QStringLiteral("offscreen")}};
+    if (display)
+        platforms.push_back({"X display", QStringLiteral("xcb")});
+    std::printf("%7s", "items");
+    for (const auto& p : platforms)
+        std::printf(" %10s", p.first);
+    std::printf("\n");
+    std::vector<std::vector<double>> times;
+    for (int n : items) {
+        std::vector<double> row;
+        std::printf("%7d", n);
+        for (const auto& p : platforms) {
+            double best = 0;
+            for (int trial = 0; trial < 3; ++trial) {
+                const double s =
+                    runChild(self, {QStringLiteral("--grid"), QString::number(n)}, p.second)
+                        .trimmed()
+                        .toDouble();
+                best = trial == 0 ? s : std::min(best, s);
+            }
+            row.push_back(best);
+            std::printf(" %10.3f", best);
+        }
+        std::printf("\n");
+        times.push_back(row);
+    }
+    for (size_t i = 1; i < times.size(); ++i) {
+        std::printf("growth %d to %d:", items[i - 1], items[i]);
+        for (size_t p = 0; p < platforms.size(); ++p)
+            std::printf(" %10.2f", ratio(times[i][p], times[i - 1][p]));
+        std::printf("\n");
+    }
+    return 0;
+}
+
+// Whether LOSTRAND_BENCH_SECTIONS (a list such as "v61,grid") asks for a section; every
+// section runs when it is not set.
+bool wanted(const char* name)
+{
+    const QString sections = qEnvironmentVariable("LOSTRAND_BENCH_SECTIONS");
+    return sections.isEmpty() ||
+           sections.split(QLatin1Char(',')).contains(QLatin1String(name), Qt::CaseInsensitive);
+}
+
+int runAll(const QString& self, std::vector<int> sizes, int trials)
+{
+    const bool display = !qEnvironmentVariable("DISPLAY").isEmpty();
+    if (!display)
+        std::printf("no X display: the window runs offscreen only\n");
+    std::sort(sizes.begin(), sizes.end());
+    const std::vector<int> padded(sizes.begin(), sizes.begin() + std::min<size_t>(2, sizes.size()));
+    const std::vector<int> odbc{std::max(1, sizes.front() / 10), std::max(1, sizes.front() / 5)};
+    const char* access = "Access target on the embedded engine";
+    int failed = 0;
+    if (wanted("v61"))
+        failed |=
+            section(self, QStringLiteral("V.61"), access,
+                    runnersOf(Mode::Headless, Mode::Window, true, display), sizes, trials, true);
+    for (const auto& [name, label] : {std::pair{"p68", "P.68 (Bar)"}, {"p48", "P.48 (Bar)"}}) {
+        if (wanted(name))
+            failed |= section(self, QString::fromLatin1(label), access,
+                              runnersOf(Mode::Headless, Mode::Window, false, display), padded,
+                              trials, false);
+    }
+    if (wanted("odbc"))
+        failed |=
+            section(self, QStringLiteral("V.61"),
+                    "SQL Server target through ODBC (the SQLite ODBC driver as \"SQL Server\")",
+                    runnersOf(Mode::Odbc, Mode::OdbcWindow, true, display), odbc, trials, false);
+    if (wanted("grid"))
+        failed |= gridSection(self, {10000, 20000}, display);
+    return failed;
+}
+
 } // namespace
 
-// lostrand-bench                       the sizes 10,000, 20,000 and 40,000, best of five
-//                                      trials each (LOSTRAND_BENCH_TRIALS for another number)
-// lostrand-bench N...                  other sizes (N price rows, N target parts)
-// lostrand-bench --generate DIR N M    the data of one size into DIR
-// lostrand-bench --one DIR N M         the run and the replay of that data
+// lostrand-bench                    every section: "V.61" at N = M = 10,000, 20,000 and
+//                                   40,000, "P.68 (Bar)" and "P.48 (Bar)" at the first two
+//                                   sizes, the SQL Server mode at a tenth and a fifth of the
+//                                   first, the grid alone (LOSTRAND_BENCH_TRIALS trials, 2;
+//                                   LOSTRAND_BENCH_SECTIONS=v61,p68,p48,odbc,grid picks some)
+// lostrand-bench N...               other sizes
+// lostrand-bench --generate DIR LABEL N   the data of one label and size into DIR
+// lostrand-bench --one MODE DIR LOG       one run of that data, written to the statement log
+//                                         LOG when there is none yet, then its replay
+// lostrand-bench --replay DIR LOG         the replay of LOG alone on DIR's replay copy
+// lostrand-bench --grid N                 N items listed in the window's grid
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    const QStringList args = [argc, argv] {
+        QStringList list;
+        for (int i = 0; i < argc; ++i)
+            list << QString::fromLocal8Bit(argv[i]);
+        return list;
+    }();
+    const bool widgets = (args.size() == 5 && args.at(1) == QLatin1String("--one") &&
+                          inWindow(ModeNames.at(args.at(2)))) ||
+                         (args.size() == 3 && args.at(1) == QLatin1String("--grid"));
+    std::unique_ptr<QCoreApplication> app;
+    if (widgets)
+        app = std::make_unique<QApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
     if (args.size() == 5 && args.at(1) == QLatin1String("--generate")) {
-        generate(args.at(2), args.at(3).toInt(), args.at(4).toInt());
+        const Files files(args.at(2));
+        BenchData::write(files.priceList, files.target, args.at(3), args.at(4).toInt(),
+                         args.at(4).toInt());
         return 0;
     }
     if (args.size() == 5 && args.at(1) == QLatin1String("--one")) {
-        printOne(runOne(args.at(2), args.at(3).toInt(), args.at(4).toInt()));
+        printResult(runOne(ModeNames.at(args.at(2)), args.at(3), args.at(4)));
         return 0;
     }
+    if (args.size() == 4 && args.at(1) == QLatin1String("--replay")) {
+        const Files files(args.at(2));
+        std::printf("%.4f\n", replay(StatementReplay(args.at(3)), files, false));
+        return 0;
+    }
+    if (args.size() == 3 && args.at(1) == QLatin1String("--grid")) {
+        std::printf("%.4f\n", WindowRun::listInGrid(args.at(2).toInt()));
+        return 0;
+    }
+    OdbcEnvironment::install();
     std::vector<int> sizes;
     for (int i = 1; i < args.size(); ++i)
         sizes.push_back(args.at(i).toInt());
     if (sizes.empty())
         sizes = {10000, 20000, 40000};
     const int trials = qEnvironmentVariableIntValue("LOSTRAND_BENCH_TRIALS");
-    return runAll(QCoreApplication::applicationFilePath(), sizes, trials > 0 ? trials : 5);
+    const int result =
+        runAll(QCoreApplication::applicationFilePath(), sizes, trials > 0 ? trials : 2);
+    QDir(OdbcEnvironment::folder()).removeRecursively();
+    return result;
 }

@@ -125,8 +125,9 @@ qint32 LastIdCounter::RequireNextLastID(RunState& state, const QString& name)
 {
     QString cause;
     const qint32 value = zeroOnFailure(state, name, memberFor(state), &cause);
-    if (value == 0)
-        throw RunStop(QStringLiteral("The counter %1 gave no new identifier: %2").arg(name, cause));
+    if (value <= 0)
+        throw RunStop(QStringLiteral("The counter %1 gave no usable identifier (%2)")
+                          .arg(name, cause.isEmpty() ? QString::number(value) : cause));
     return value;
 }
 

@@ -18,9 +18,10 @@ public:
     static qint32 GetNextLastID(RunState& state, const QString& name);
     static qint32 GetNextLastIDAccess(RunState& state, const QString& name);
     static qint32 GetNextLastIDSql(RunState& state, const QString& name);
-    // For callers that must not go on without an identifier: GetNextLastID, but a 0 throws
-    // RunStop naming the counter, so the run ends on the command's error path and the caller's
-    // transaction is rolled back instead of rows with identifier 0 being committed.
+    // For callers that must not go on without an identifier: GetNextLastID, but a value of 0
+    // or below throws RunStop naming the counter, so the run ends on the command's error path
+    // and the caller's transaction is rolled back instead of rows with such an identifier being
+    // committed. A counter that holds a negative number counts as broken, not as a start.
     static qint32 RequireNextLastID(RunState& state, const QString& name);
 };
 

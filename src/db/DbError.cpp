@@ -7,7 +7,8 @@ std::string describe(const QString& statement, const QString& driverMessage)
 {
     if (statement.isEmpty())
         return driverMessage.toStdString();
-    return (driverMessage + QStringLiteral(" [") + statement + QStringLiteral("]")).toStdString();
+    return QString(driverMessage + QStringLiteral(" [") + statement + QStringLiteral("]"))
+        .toStdString();
 }
 } // namespace
 

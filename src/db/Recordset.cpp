@@ -74,9 +74,10 @@ void Recordset::open(const QString& sql, Connection& connection, CursorType, Loc
         m_connection = &connection;
         connection.attach(this);
     }
-    if (!m_query->exec(sql)) {
+    if (!execute(sql)) {
         const QString message = m_query->lastError().text().trimmed();
         m_query->finish();
+        m_prepared.clear();
         throw DbError(sql, message);
     }
     m_open = true;
@@ -91,9 +92,27 @@ void Recordset::open(const QString& sql, Connection& connection, CursorType, Loc
     m_hasCurrent = fetch(m_current);
 }
 
+// The new-part loop opens the queue with the same statement for every part it makes. On the
+// embedded engine the statement stays compiled between such opens; reading the text again
+// costs about as much as the look-up itself. Other drivers get every statement as text, as
+// the server expects it.
+bool Recordset::execute(const QString& sql)
+{
+    if (m_connection->dialect() != SqlDialect::Sqlite)
+        return m_query->exec(sql);
+    if (sql != m_prepared) {
+        m_prepared.clear();
+        if (!m_query->prepare(sql))
+            return false;
+        m_prepared = sql;
+    }
+    return m_query->exec();
+}
+
 void Recordset::release()
 {
     close();
+    m_prepared.clear();
     m_query.reset();
     if (m_connection)
         m_connection->detach(this);

@@ -80,6 +80,7 @@ public:
 
 private:
     using Row = QList<QVariant>;
+    bool execute(const QString& sql);
     bool fetch(Row& row);
     bool readNext(Row& row);
     int indexOf(const QString& field) const;
@@ -94,6 +95,7 @@ private:
     std::unique_ptr<QSqlQuery> m_query;
     bool m_open = false;
     QString m_sql;
+    QString m_prepared; // the statement m_query holds compiled
     std::shared_ptr<const FieldLayout> m_layout;
     Row m_current;
     bool m_hasCurrent = false;

@@ -278,6 +278,9 @@ const NewPartLayout& NewPartLayout::P49Bar()
 
 const NewPartLayout& NewPartLayout::P52()
 {
+    // The rows carry find texts and no Thai sort key, but the price update of this label
+    // writes IndTName; it takes position 8, which the part row and the alternate row both
+    // leave ''.
     static const NewPartLayout l =
         layout("AddNewPartsP52",
                join({{T::Zero,  T::ID,   T::K,     T::SK,   T::P,    T::A1K,  T::A1N,   T::Blank,
@@ -285,7 +288,8 @@ const NewPartLayout& NewPartLayout::P52()
                       T::Pr,    T::Zero, T::Sa,    T::Zero, T::Zero, T::Blank},
                      zeros(4),
                      {T::Blank, T::Zero, T::B, T::Zero, T::Zero, T::DN},
-                     zeros(6)}));
+                     zeros(6)}),
+               PartLookup::ByPartNo, {{8, QStringLiteral("IndTName")}});
     return l;
 }
 

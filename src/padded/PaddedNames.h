@@ -20,7 +20,7 @@ public:
 
     // The identifier of the first row of Pta_<sfx> whose FEName (FTName) is the name's find
     // form, else the counter's next value. Uses rsLookup, closed again. A found Null and a
-    // counter that gives nothing stop the run: identifier 0 is the mark of a blank name.
+    // counter that gives nothing above 0 stop the run: identifier 0 is the mark of a blank name.
     static qint32 GetNameID(RunState& state, Which which, const QString& name, const QString& sfx);
 };
 

@@ -188,11 +188,15 @@ private:
         const QString& name = thai ? m_item.TName : m_item.EName;
         const NameValues& values = nameValues(which);
         const QString prefix = thai ? QStringLiteral("T") : QStringLiteral("E");
+        // The find form goes with the identifier: a row that kept its old name's form would
+        // hand that name this one's identifier at the next look-up.
         update(part,
                prefix + QStringLiteral("NameID = ") + QString::number(values.id) +
                    QStringLiteral(", Chr") + prefix + QStringLiteral("Name = ") +
                    m_state.qt(values.initial) + QStringLiteral(", ") +
-                   assign(prefix + QStringLiteral("Name"), name),
+                   assign(QStringLiteral("F") + prefix + QStringLiteral("Name"),
+                          PaddedKeys::NameFindForm(name)) +
+                   QStringLiteral(", ") + assign(prefix + QStringLiteral("Name"), name),
                id);
         updateDoc(prefix + QStringLiteral("Name"), name, id);
     }

@@ -4,6 +4,7 @@
 #include "db/DbError.h"
 #include "db/Recordset.h"
 
+#include <array>
 #include <limits>
 
 namespace lostrand {
@@ -25,6 +26,33 @@ qint64 wholeNumber(const Recordset& rs, const QString& field, qint64 low, qint64
     if (!ok || number < low || number > high)
         conversionError(field, value);
     return number;
+}
+
+// The numbered column names, made once: every row of a run reads them.
+template <size_t N> std::array<QString, N> numberedNames(const char* prefix)
+{
+    std::array<QString, N> names;
+    for (size_t i = 0; i < N; ++i)
+        names[i] = QLatin1String(prefix) + QString::number(i + 1);
+    return names;
+}
+
+const std::array<QString, 5>& akindNames()
+{
+    static const auto names = numberedNames<5>("AKind_");
+    return names;
+}
+
+const std::array<QString, 5>& altNoNames()
+{
+    static const auto names = numberedNames<5>("AltNO_");
+    return names;
+}
+
+const std::array<QString, 12>& modelNames()
+{
+    static const auto names = numberedNames<12>("Model_");
+    return names;
 }
 
 } // namespace
@@ -60,8 +88,8 @@ qint32 SourceRow::int32(const Recordset& rs, const QString& field)
 void SourceRow::readAlternates(const Recordset& rs, PriceItem& item)
 {
     for (size_t i = 0; i < item.AltNO.size(); ++i) {
-        item.AKind[i] = text(rs, QStringLiteral("AKind_%1").arg(i + 1));
-        item.AltNO[i] = text(rs, QStringLiteral("AltNO_%1").arg(i + 1));
+        item.AKind[i] = text(rs, akindNames()[i]);
+        item.AltNO[i] = text(rs, altNoNames()[i]);
     }
 }
 
@@ -70,7 +98,7 @@ void SourceRow::readDetails(const Recordset& rs, PriceItem& item)
     item.EName = text(rs, QStringLiteral("EName"));
     item.TName = text(rs, QStringLiteral("TName"));
     for (size_t i = 0; i < item.Model.size(); ++i)
-        item.Model[i] = text(rs, QStringLiteral("Model_%1").arg(i + 1));
+        item.Model[i] = text(rs, modelNames()[i]);
     item.Description = text(rs, QStringLiteral("Description"));
     item.Import = text(rs, QStringLiteral("Import"));
     item.Price = currency(rs, QStringLiteral("Price"));

@@ -141,6 +141,24 @@ TEST_P(LastIdCounterTest, FailuresGiveZeroWithNothingShownAndNothingWritten)
     EXPECT_TRUE(window.messages.isEmpty());
 }
 
+// A counter below 1 still hands out its successor, but no caller that needs an identifier may
+// take it: parts -4, -3, ... would be written and reported as done.
+TEST_P(LastIdCounterTest, ACounterBelowOneGivesNoRequiredIdentifier)
+{
+    openTarget({LastIdTable, QStringLiteral("Insert Into LastID Values ('Pta7', -5)"),
+                QStringLiteral("Insert Into LastID Values ('Pta8', -2)")});
+    EXPECT_EQ(next(QStringLiteral("Pta7")), -4);
+    EXPECT_EQ(next(QStringLiteral("Pta8")), -1);
+    // Their successors, -3 and 0, are refused.
+    for (const char* name : {"Pta7", "Pta8"})
+        EXPECT_THROW(LastIdCounter::RequireNextLastID(state, QString::fromLatin1(name)), RunStop)
+            << name;
+    EXPECT_FALSE(state.rsLookup.isOpen());
+    EXPECT_EQ(stored(), (QStringList{QStringLiteral("Pta7=-3"), QStringLiteral("Pta8=0")}));
+    EXPECT_EQ(LastIdCounter::RequireNextLastID(state, QStringLiteral("Pta8")), 1)
+        << "a counter past 0 is usable again";
+}
+
 TEST_P(LastIdCounterTest, ACounterDrawnInATransactionThatIsRolledBackIsNotAdvanced)
 {
     openTarget({LastIdTable, QStringLiteral("Insert Into LastID Values ('Pta7', 41)")});

@@ -150,3 +150,34 @@ TEST_P(RecordsetTest, AddNewAndUpdateWriteTheRow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, RecordsetTest, ::testing::Bool(), roadName);
+
+// The same select opened again on one recordset, as the new-part loop opens its queue, sees the
+// rows as they are now, and the table as it is now when it was made anew in between.
+TEST_P(RecordsetTest, TheSameSelectAgainSeesTheTableAsItIsNow)
+{
+    const QString select = QStringLiteral("Select * From T Order By ID");
+    cn.execute(QStringLiteral("Insert Into T Values( 1, 'ONE', 10 )"));
+    Recordset rs;
+    rs.open(select, cn);
+    EXPECT_EQ(rs.recordCount(), 1);
+    rs.close();
+    cn.execute(QStringLiteral("Insert Into T Values( 2, 'TWO', 20 )"));
+    rs.open(select, cn);
+    EXPECT_EQ(rs.recordCount(), 2);
+    rs.close();
+
+    cn.execute(QStringLiteral("Drop Table T"));
+    cn.execute(QStringLiteral("Create Table T (ID Long, Code Text(10))"));
+    cn.execute(QStringLiteral("Insert Into T Values( 3, 'C' )"));
+    rs.open(select, cn);
+    EXPECT_EQ(rs.fieldCount(), 2);
+    EXPECT_EQ(rs.text(QStringLiteral("Code")), QStringLiteral("C"));
+    rs.close();
+
+    // A statement that fails leaves nothing behind for the next open of the same text.
+    cn.execute(QStringLiteral("Drop Table T"));
+    EXPECT_THROW(rs.open(select, cn), DbError);
+    cn.execute(QStringLiteral("Create Table T (ID Long)"));
+    rs.open(select, cn);
+    EXPECT_TRUE(rs.eof());
+}

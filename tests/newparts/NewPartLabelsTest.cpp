@@ -131,3 +131,30 @@ TEST_F(NewPartLabelsTest, P45FindsPartsByTheCleanedNumber)
     EXPECT_EQ(window.history("txtQTY").size() - before, 2);
     EXPECT_EQ(count("Select Count(*) From Pta7"), 2);
 }
+
+// "P.52" rows carry find texts, and the label's price update writes the Thai sort key: the part
+// table takes both, the key in a column that every new row leaves ''.
+TEST_F(NewPartLabelsTest, P52PartsTakeThePriceUpdateWithItsSortKey)
+{
+    makeTarget(QStringLiteral("P.52"));
+    PriceItem queued = item(QStringLiteral("A"), QStringLiteral("P-1"));
+    queued.AltNO[0] = QStringLiteral("ALT-1");
+    queue(queued);
+    Dispatch::ChooseAddNewParts(state, 1);
+    for (int id : {1, 2})
+        EXPECT_EQ(at(rows(QStringLiteral("Select * From Pta7 Where PartID = %1").arg(id)), 8),
+                  QString())
+            << id;
+
+    for (const QString& number : {QStringLiteral("P-1"), QStringLiteral("ALT-1")}) {
+        PriceItem priced =
+            item(number == QLatin1String("P-1") ? QStringLiteral("A") : QString(), number);
+        priced.TName = QStringLiteral("แหวน");
+        priced.Price = Currency::fromInt(20);
+        Dispatch::ApplyPriceRow(state, priced);
+    }
+    EXPECT_EQ(rows("Select PartID, IndTName, TName, Price From Pta7 Order By PartID"),
+              (QList<QVariantList>{{1, QStringLiteral("หแวน"), QStringLiteral("แหวน"), 20},
+                                   {2, QStringLiteral("หแวน"), QStringLiteral("แหวน"), 20}}));
+    EXPECT_EQ(count("Select Count(*) From PriceList"), 0);
+}

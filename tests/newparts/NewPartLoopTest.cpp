@@ -162,7 +162,8 @@ TEST_F(NewPartLoopTest, ApostrophesAreStoredAndTheKeyLeavesTheQueue)
 TEST_F(NewPartLoopTest, ACounterThatGivesNoIdentifierStopsTheRunAndKeepsTheKeyQueued)
 {
     for (const char* breakCounter :
-         {"Drop Table LastID", "Insert Into LastID Values ('Pta7', Null)"}) {
+         {"Drop Table LastID", "Insert Into LastID Values ('Pta7', Null)",
+          "Insert Into LastID Values ('Pta7', -5)", "Insert Into LastID Values ('Pta7', -1)"}) {
         SCOPED_TRACE(breakCounter);
         makeTarget(QStringLiteral("V.61"));
         PriceItem queued = item(QStringLiteral("A"), QStringLiteral("ZZ-2"));

@@ -3,12 +3,10 @@
 #include "demo/PriceListSchema.h"
 #include "demo/SqliteFile.h"
 #include "demo/TargetSchema.h"
+#include "support/CommandPress.h"
 #include "support/FakeWindow.h"
 #include "support/OtherWriter.h"
 #include "support/TestDatabase.h"
-#include "window/RunState.h"
-#include "window/TransferPhases.h"
-#include "window/UpdateCommand.h"
 
 #include <QFile>
 #include <chrono>
@@ -92,13 +90,10 @@ protected:
     }
 
     // A press of the button on these files. A time-out in seconds other than 0 replaces the
-    // command time-out of the target: the embedded engine's is set again at every pump, since
-    // each reconnect sets its own, and the ODBC driver takes its own from the database field.
+    // command time-out of the target; the ODBC driver takes its own from the database field.
     void press(const QString& source, const QString& target, Engine engine = Engine::Embedded,
                int timeoutSeconds = 0)
     {
-        window.setText(QStringLiteral("txtPriceList"), source);
-        window.setText(QStringLiteral("txtDataValcorin"), target);
         window.setOption(QStringLiteral("optAccess"), engine == Engine::Embedded);
         window.setText(QStringLiteral("txtServer"), QStringLiteral("localhost"));
         window.setText(QStringLiteral("txtuid"), QStringLiteral("sa"));
@@ -107,17 +102,8 @@ protected:
                        timeoutSeconds == 0
                            ? target
                            : target + QStringLiteral(";Timeout=%1").arg(timeoutSeconds * 1000));
-        RunState state(window);
-        state.BrandName = QStringLiteral("ZARAV");
-        state.UpdateTexts = 1;
-        if (timeoutSeconds != 0 && engine == Engine::Embedded) {
-            window.onPump = [&state, timeoutSeconds] {
-                if (state.cnADO2().isOpen())
-                    state.cnADO2().setCommandTimeout(timeoutSeconds);
-            };
-        }
-        UpdateCommand::cmdUpDate_Click(state, standardTransferPhases());
-        window.onPump = nullptr;
+        lostrand::test::CommandPress::press(window, source, target,
+                                            engine == Engine::Embedded ? timeoutSeconds : 0);
     }
 
     // What the import made, in a form two runs can be compared by.
@@ -293,6 +279,26 @@ TEST_F(NewPartsCommandTest, RowsThatStillDifferEndInPriceListAllAndInTheGrid)
     EXPECT_EQ(window.messages.last(), Finished);
     EXPECT_EQ(window.gridText(1, 1), QString());
     EXPECT_EQ(window.gridText(1, 3), QString());
+}
+
+// A counter that holds a negative number would number the new parts -4, -3, ...: the first new
+// part's transaction is rolled back and the run ends on the error path, with every key still
+// queued and no part numbered 0 or below.
+TEST_F(NewPartsCommandTest, ACounterBelowZeroEndsTheRunWithoutParts)
+{
+    db.create(QStringLiteral("Valcorin.accdb"),
+              {QStringLiteral("Update LastID Set LastID = -5 Where NameID = 'Pta7'")});
+    press(sourcePath, targetPath);
+    EXPECT_EQ(window.messages, (QList<QPair<QString, MessageStyle>>{
+                                   {QStringLiteral("ไม่สามรถบันทึกได้"), MessageStyle::Plain}}));
+    EXPECT_EQ(TestDatabase::scalar(targetPath, "Select Count(*) From Pta7").toInt(), 2);
+    EXPECT_EQ(
+        TestDatabase::scalar(targetPath, "Select Count(*) From AltG7 Where PartID <= 0").toInt(),
+        0);
+    EXPECT_EQ(TestDatabase::scalar(targetPath, "Select Count(*) From PriceList").toInt(), newParts);
+    EXPECT_EQ(
+        TestDatabase::scalar(targetPath, "Select LastID From LastID Where NameID = 'Pta7'").toInt(),
+        -5);
 }
 
 // A target that resets every price it is given: the writer's read-back never sees the price,

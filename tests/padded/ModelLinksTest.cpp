@@ -115,8 +115,12 @@ TEST_F(ModelLinksTest, EveryModelIsFoundAgain)
 
 TEST_F(ModelLinksTest, ACounterThatGivesNoModelIdStopsBeforeAnyRow)
 {
-    t.execute({QStringLiteral("Update LastID Set LastID = Null Where NameID = 'ModelID'")});
-    EXPECT_THROW(ModelLinks::LinkPartToModels(t.state, 5, only({{1, "VIOS"}})), RunStop);
-    EXPECT_TRUE(models().isEmpty());
-    EXPECT_TRUE(links().isEmpty());
+    for (const char* stored : {"Null", "-5"}) {
+        SCOPED_TRACE(stored);
+        t.execute({QStringLiteral("Update LastID Set LastID = %1 Where NameID = 'ModelID'")
+                       .arg(QLatin1String(stored))});
+        EXPECT_THROW(ModelLinks::LinkPartToModels(t.state, 5, only({{1, "VIOS"}})), RunStop);
+        EXPECT_TRUE(models().isEmpty());
+        EXPECT_TRUE(links().isEmpty());
+    }
 }

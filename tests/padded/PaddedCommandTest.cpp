@@ -1,8 +1,7 @@
 #include "PaddedFixture.h"
 
 #include "demo/PriceListSchema.h"
-#include "window/TransferPhases.h"
-#include "window/UpdateCommand.h"
+#include "support/CommandPress.h"
 
 using namespace lostrand;
 using lostrand::test::labelName;
@@ -68,14 +67,7 @@ protected:
         return r;
     }
 
-    void press()
-    {
-        t.window.setText(QStringLiteral("txtPriceList"), sourcePath);
-        RunState state(t.window);
-        state.BrandName = QStringLiteral("ZARAV");
-        state.UpdateTexts = 1;
-        UpdateCommand::cmdUpDate_Click(state, standardTransferPhases());
-    }
+    void press() { lostrand::test::CommandPress::press(t.window, sourcePath, t.path); }
 
     QString part(int brand, const QString& key, const char* columns) const
     {

@@ -121,9 +121,13 @@ TEST_P(NameIdTest, NoIdentifierIsMadeUpWhenTheRowOrTheCounterFails)
                                         QStringLiteral("NULL ID"), t.nn),
                  DbError);
     t.state.rsLookup.close();
-    t.execute({QStringLiteral("Insert Into LastID Values ('ENameID', Null)")});
+    t.execute({QStringLiteral("Insert Into LastID Values ('ENameID', Null)"),
+               QStringLiteral("Insert Into LastID Values ('TNameID', -5)")});
     EXPECT_THROW(
         PaddedNames::GetNameID(t.state, PaddedNames::Which::English, QStringLiteral("NEW"), t.nn),
+        RunStop);
+    EXPECT_THROW(
+        PaddedNames::GetNameID(t.state, PaddedNames::Which::Thai, QStringLiteral("ใหม่"), t.nn),
         RunStop);
 }
 

@@ -193,29 +193,31 @@ TEST_P(PaddedNewPartsTest, AKnownPartGetsItsSingleGroupRowAgainAndTheKeyLeavesTh
     EXPECT_EQ(t.count("Select Count(*) From Pta_BarCode"), 0);
 }
 
-// A counter that gives no identifier ends the run with the key's transaction rolled back: no
-// part, name or group row is written with identifier 0 and the key stays queued.
+// A counter that gives no identifier above 0 ends the run with the key's transaction rolled
+// back: no part, name or group row is written with such an identifier and the key stays queued.
 TEST_P(PaddedNewPartsTest, ACounterThatGivesNothingLeavesTheKeyQueued)
 {
-    for (const char* counter : {"PartID", "ENameID", "TNameID"}) {
-        SCOPED_TRACE(counter);
-        PaddedTarget target(GetParam().label);
-        setCounters(target);
-        target.execute({QStringLiteral("Update LastID Set LastID = Null Where NameID = '%1'")
-                            .arg(QLatin1String(counter))});
-        PriceItem item = lostrand::test::paddedItem(QStringLiteral("A"), QStringLiteral("ZZ-2"));
-        item.AltNO[0] = QStringLiteral("ZZ-ALT");
-        target.queue(item);
-        EXPECT_THROW(Dispatch::ChooseAddNewParts(target.state, 1), RunStop);
-        target.state.cnADO2().rollbackTrans();
-        target.state.rsLookup.close();
-        for (const char* table : {"Pta_", "Pta_Alt_", "Pta_AltG_"})
-            EXPECT_EQ(
-                target.count(QStringLiteral("Select Count(*) From %1").arg(target.table(table))),
-                0);
-        EXPECT_EQ(target.count("Select Count(*) From Pta_BarCode"), 0);
-        EXPECT_EQ(target.count("Select Count(*) From PriceList"), 1);
-    }
+    for (const char* counter : {"PartID", "ENameID", "TNameID"})
+        for (const char* stored : {"Null", "-5"}) {
+            SCOPED_TRACE(std::string(counter) + " at " + stored);
+            PaddedTarget target(GetParam().label);
+            setCounters(target);
+            target.execute({QStringLiteral("Update LastID Set LastID = %1 Where NameID = '%2'")
+                                .arg(QLatin1String(stored), QLatin1String(counter))});
+            PriceItem item =
+                lostrand::test::paddedItem(QStringLiteral("A"), QStringLiteral("ZZ-2"));
+            item.AltNO[0] = QStringLiteral("ZZ-ALT");
+            target.queue(item);
+            EXPECT_THROW(Dispatch::ChooseAddNewParts(target.state, 1), RunStop);
+            target.state.cnADO2().rollbackTrans();
+            target.state.rsLookup.close();
+            for (const char* table : {"Pta_", "Pta_Alt_", "Pta_AltG_"})
+                EXPECT_EQ(target.count(
+                              QStringLiteral("Select Count(*) From %1").arg(target.table(table))),
+                          0);
+            EXPECT_EQ(target.count("Select Count(*) From Pta_BarCode"), 0);
+            EXPECT_EQ(target.count("Select Count(*) From PriceList"), 1);
+        }
 }
 
 TEST_P(PaddedNewPartsTest, TheFirstModelIsCutToThirtyCharacters)

@@ -115,7 +115,7 @@ struct StampCase
 
 // The item's names are new to the brand's table: each takes the next counter value.
 const QString NewTexts =
-    QStringLiteral("DRIVER'S SEAT|41|D|OLDE|เกียร์|71|ก|OLDT|VIOS, YARIS|L'ARGE|NEW I");
+    QStringLiteral("DRIVER'S SEAT|41|D|DRIVERSSEAT|เกียร์|71|ก|เกียร์|VIOS, YARIS|L'ARGE|NEW I");
 const QString OldTexts = QStringLiteral("OLD E|1|O|OLDE|OLD T|1|O|OLDT|OLD M|OLD D|OLD I");
 const QStringList NewDoc{"DRIVER'S SEAT|เกียร์|VIOS, YARIS|OLD NO"};
 const QStringList OldDoc{"OLD E|OLD T|OLD M|OLD NO"};
@@ -248,6 +248,50 @@ TEST_P(PaddedPriceTest, AnUpdateReachesEveryBrandThatSharesThePart)
     apply(paddedItem(QStringLiteral(""), QStringLiteral("OTHER9")));
     EXPECT_EQ(pricedTables(), QStringList({t.table("Pta_")}));
     EXPECT_EQ(t.state.BrandTableCount, 1);
+}
+
+// A price update renames part 3 in its own table and in brand 12's. New parts made afterwards
+// find the new name's identifier by the new find form and never by the old one: the old name
+// is new again and takes the next counter values.
+TEST_P(PaddedPriceTest, ARenameCarriesTheFindFormsWithTheNewIdentifiers)
+{
+    t.setCounter(QStringLiteral("ENameID"), 40);
+    t.setCounter(QStringLiteral("TNameID"), 70);
+    t.addPart(3, QStringLiteral("ORINGA"));
+    t.addPart(3, QStringLiteral("ORINGA"), 0, 12);
+    t.addPart(4, QStringLiteral("OTHER4"), 0, PaddedTarget::Brand, 12);
+    t.addGroupRow(3, 4);
+    for (int brand : {PaddedTarget::Brand, 12})
+        t.execute({QStringLiteral("Update %1 Set EName = 'OLD ORING', ENameID = 5, FEName = "
+                                  "'OLDORING', TName = 'เก่า', TNameID = 6, FTName = 'เก่า' "
+                                  "Where PartID = 3")
+                       .arg(t.table("Pta_", brand))});
+    PriceItem rename = paddedItem(QStringLiteral("A"), QStringLiteral("O-RING"));
+    rename.EName = QStringLiteral("O'RING");
+    rename.TName = QStringLiteral("เกียร์");
+    apply(rename);
+    for (int brand : {PaddedTarget::Brand, 12})
+        EXPECT_EQ(t.joined(QStringLiteral("Select EName, ENameID, FEName, TName, TNameID, FTName "
+                                          "From %1 Where PartID = 3")
+                               .arg(t.table("Pta_", brand))),
+                  QStringList({"O'RING|41|ORING|เกียร์|71|เกียร์"}))
+            << brand;
+
+    PriceItem oldNames = paddedItem(QStringLiteral("B"), QStringLiteral("NEW-1"));
+    oldNames.EName = QStringLiteral("OLD ORING");
+    oldNames.TName = QStringLiteral("เก่า");
+    PriceItem newNames = paddedItem(QStringLiteral("B"), QStringLiteral("NEW-2"));
+    newNames.EName = QStringLiteral("O'RING");
+    newNames.TName = QStringLiteral("เกียร์");
+    t.queue(oldNames);
+    t.queue(newNames);
+    Dispatch::ChooseAddNewParts(t.state, 1);
+    EXPECT_EQ(t.joined(QStringLiteral("Select FPartNO, EName, ENameID, TName, TNameID From %1 "
+                                      "Where FPartNO Like 'NEW%' Order By FPartNO")
+                           .arg(t.table("Pta_"))),
+              QStringList({"NEW1B|OLD ORING|42|เก่า|72", "NEW2B|O RING|41|เกียร์|71"}));
+    EXPECT_EQ(t.counter(QStringLiteral("ENameID")), 42);
+    EXPECT_EQ(t.counter(QStringLiteral("TNameID")), 72);
 }
 
 // A listed brand table that lacks the part never shows the price: after three tries the run

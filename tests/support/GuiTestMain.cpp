@@ -1,4 +1,4 @@
-#include "support/OdbcEnvironment.h"
+#include "demo/OdbcEnvironment.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,12 +8,12 @@
 // QT_QPA_PLATFORM=offscreen) and the test-local ODBC registry.
 int main(int argc, char** argv)
 {
-    lostrand::test::OdbcEnvironment::install();
+    lostrand::OdbcEnvironment::install();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
-    QDir(lostrand::test::OdbcEnvironment::folder()).removeRecursively();
+    QDir(lostrand::OdbcEnvironment::folder()).removeRecursively();
     return result;
 }

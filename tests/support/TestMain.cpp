@@ -1,4 +1,4 @@
-#include "support/OdbcEnvironment.h"
+#include "demo/OdbcEnvironment.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,10 +8,10 @@
 // registry.
 int main(int argc, char** argv)
 {
-    lostrand::test::OdbcEnvironment::install();
+    lostrand::OdbcEnvironment::install();
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
-    QDir(lostrand::test::OdbcEnvironment::folder()).removeRecursively();
+    QDir(lostrand::OdbcEnvironment::folder()).removeRecursively();
     return result;
 }

@@ -1,74 +1,97 @@
 #include "window/gui/FlexGrid.h"
 
+#include "window/gui/FlexGridModel.h"
+
+#include <QEvent>
 #include <QHeaderView>
-#include <QPalette>
 
 namespace lostrand {
 
-namespace {
-Qt::Alignment generalAlignment(const QString& text)
+FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), m_model(new FlexGridModel(this))
 {
-    bool number = false;
-    text.trimmed().toDouble(&number);
-    return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-}
-} // namespace
-
-FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
-{
+    m_model->setPalette(palette());
+    setModel(m_model);
     // The fixed row and column are cells of the grid itself, so Qt's own headers stay hidden.
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    // Rows keep one height, so a new row never makes the view measure the others.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
 }
 
+void FlexGrid::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        m_model->setPalette(palette());
+    QTableView::changeEvent(event);
+}
+
 void FlexGrid::clearTexts()
 {
-    for (int row = 0; row < rowCount(); ++row) {
-        for (int col = 0; col < columnCount(); ++col)
-            cell(row, col).setText(QString());
-    }
+    m_model->clearTexts();
+}
+
+void FlexGrid::clearDataTexts()
+{
+    m_model->clearTexts(m_model->fixedRows());
+}
+
+int FlexGrid::rowCount() const
+{
+    return m_model->rows();
+}
+
+int FlexGrid::columnCount() const
+{
+    return m_model->cols();
 }
 
 void FlexGrid::setRows(int rows)
 {
-    setRowCount(rows);
-    restyle();
+    m_model->setRows(rows);
 }
 
 void FlexGrid::setCols(int cols)
 {
-    setColumnCount(cols);
+    m_model->setCols(cols);
     m_widthTwips.resize(static_cast<size_t>(cols), -1);
-    m_alignment.resize(static_cast<size_t>(cols));
-    restyle();
+    // The views were told of the new columns at once: give them their widths again.
+    for (int col = 0; col < cols; ++col) {
+        if (m_widthTwips[static_cast<size_t>(col)] >= 0)
+            setColWidthTwips(col, m_widthTwips[static_cast<size_t>(col)]);
+    }
 }
 
 void FlexGrid::setFixedRows(int rows)
 {
-    m_fixedRows = rows;
-    restyle();
+    m_model->setFixed(rows, m_model->fixedCols());
 }
 
 void FlexGrid::setFixedCols(int cols)
 {
-    m_fixedCols = cols;
-    restyle();
+    m_model->setFixed(m_model->fixedRows(), cols);
+}
+
+int FlexGrid::fixedRows() const
+{
+    return m_model->fixedRows();
+}
+
+int FlexGrid::fixedCols() const
+{
+    return m_model->fixedCols();
 }
 
 QString FlexGrid::textMatrix(int row, int col) const
 {
-    const QTableWidgetItem* it = item(row, col);
-    return it ? it->text() : QString();
+    return m_model->text(row, col);
 }
 
 void FlexGrid::setTextMatrix(int row, int col, const QString& text)
 {
-    QTableWidgetItem& it = cell(row, col);
-    it.setText(text);
-    styleItem(it, row, col);
+    m_model->setText(row, col, text);
 }
 
 void FlexGrid::setColWidthTwips(int col, int twips)
@@ -85,43 +108,22 @@ int FlexGrid::colWidthTwips(int col) const
 
 void FlexGrid::setColAlignment(int col, Qt::Alignment alignment)
 {
-    m_alignment.at(static_cast<size_t>(col)) = alignment;
-    restyle();
+    m_model->setColAlignment(col, alignment);
 }
 
 std::optional<Qt::Alignment> FlexGrid::colAlignment(int col) const
 {
-    return m_alignment.at(static_cast<size_t>(col));
+    return m_model->colAlignment(col);
 }
 
-void FlexGrid::restyle()
+void FlexGrid::publish()
 {
-    for (int row = 0; row < rowCount(); ++row) {
-        for (int col = 0; col < columnCount(); ++col)
-            styleItem(cell(row, col), row, col);
-    }
+    m_model->publish();
 }
 
-void FlexGrid::styleItem(QTableWidgetItem& it, int row, int col) const
+bool FlexGrid::hasUnpublished() const
 {
-    const bool fixed = isFixed(row, col);
-    it.setFlags(fixed ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    it.setBackground(fixed ? palette().button() : palette().base());
-    it.setForeground(fixed ? palette().buttonText() : palette().text());
-    const auto index = static_cast<size_t>(col);
-    const bool given = !fixed && index < m_alignment.size() && m_alignment[index];
-    it.setTextAlignment(given ? *m_alignment[index] : generalAlignment(it.text()));
-}
-
-QTableWidgetItem& FlexGrid::cell(int row, int col)
-{
-    QTableWidgetItem* it = item(row, col);
-    if (!it) {
-        it = new QTableWidgetItem;
-        styleItem(*it, row, col);
-        setItem(row, col, it);
-    }
-    return *it;
+    return m_model->hasUnpublished();
 }
 
 } // namespace lostrand

@@ -90,6 +90,16 @@ const Design Controls[] = {
     {"msgDetail", Kind::Grid, {}, 120, 4680, 14895, 5610},
 };
 
+// The pump puts what changed on the screen at most this often: about two frames of a 60 Hz
+// display, fast enough that the status lines look live, slow enough that painting them costs
+// the run next to nothing.
+constexpr qint64 RefreshMilliseconds = 25;
+
+bool isStatusLine(const QString& control)
+{
+    return control == QLatin1String("txtQTY") || control == QLatin1String("txtPartNO");
+}
+
 // The window's own size: the controls with a margin of 120 twips.
 constexpr int WindowWidth = 15135;
 constexpr int WindowHeight = 10410;
@@ -255,6 +265,7 @@ void frmTavrell::SetUpDetailGrid()
     };
     for (int col = 1; col < 8; ++col)
         g.setTextMatrix(0, col, headings[col]);
+    g.publish();
 }
 
 void frmTavrell::cmdUpDate_Click()
@@ -285,12 +296,32 @@ QLineEdit* frmTavrell::textBox(const QString& control) const
 
 QString frmTavrell::text(const QString& control) const
 {
+    const auto pending = m_statusPending.constFind(control);
+    if (pending != m_statusPending.constEnd())
+        return pending.value();
     return textBox(control)->text();
 }
 
 void frmTavrell::setText(const QString& control, const QString& text)
 {
-    textBox(control)->setText(text);
+    QLineEdit* box = textBox(control);
+    if (!isStatusLine(control)) {
+        box->setText(text);
+        return;
+    }
+    if (box->text() == text)
+        m_statusPending.remove(control);
+    else
+        m_statusPending.insert(control, text);
+}
+
+void frmTavrell::refreshDisplay()
+{
+    for (auto it = m_statusPending.constBegin(); it != m_statusPending.constEnd(); ++it)
+        textBox(it.key())->setText(it.value());
+    m_statusPending.clear();
+    m_grid->publish();
+    m_sinceRefresh.start();
 }
 
 bool frmTavrell::isOptionSet(const QString& control) const
@@ -311,21 +342,29 @@ int frmTavrell::checkValue(const QString& control) const
 
 void frmTavrell::pumpEvents()
 {
+    const bool changed = !m_statusPending.isEmpty() || m_grid->hasUnpublished();
+    if (changed && (!m_sinceRefresh.isValid() || m_sinceRefresh.elapsed() >= RefreshMilliseconds))
+        refreshDisplay();
     QCoreApplication::processEvents();
 }
 
+// A message, the pointer and the button come at the ends of a run: the screen shows the run's
+// last state with them.
 void frmTavrell::showMessage(const QString& text, MessageStyle style)
 {
+    refreshDisplay();
     MessageBox::show(this, text, style);
 }
 
 void frmTavrell::setPointer(Pointer pointer)
 {
+    refreshDisplay();
     setCursor(pointer == Pointer::ArrowHourglass ? Qt::BusyCursor : Qt::ArrowCursor);
 }
 
 void frmTavrell::setCommandEnabled(bool enabled)
 {
+    refreshDisplay();
     m_command->setEnabled(enabled);
 }
 
@@ -351,10 +390,7 @@ void frmTavrell::setGridText(int row, int column, const QString& text)
 
 void frmTavrell::clearGridData()
 {
-    for (int row = 1; row < m_grid->rowCount(); ++row) {
-        for (int col = 0; col < m_grid->columnCount(); ++col)
-            m_grid->setTextMatrix(row, col, QString());
-    }
+    m_grid->clearDataTexts();
 }
 
 } // namespace lostrand

@@ -5,6 +5,7 @@
 #include "window/TransferPhases.h"
 #include "window/WindowPort.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QWidget>
 #include <functional>
@@ -63,6 +64,8 @@ private:
     void Form_Unload();
     void SetUpDetailGrid();
     QLineEdit* textBox(const QString& control) const;
+    // Puts the latest status texts and grid rows on the screen.
+    void refreshDisplay();
 
     BuildConstants m_build;
     TransferPhases m_phases;
@@ -72,6 +75,10 @@ private:
     QHash<QString, QCheckBox*> m_checks;
     QPushButton* m_command = nullptr;
     FlexGrid* m_grid = nullptr;
+    // The status lines change for every row, many thousand times a second; what the screen
+    // has not shown yet waits here, and the pump shows it once a frame.
+    QHash<QString, QString> m_statusPending;
+    QElapsedTimer m_sinceRefresh;
 };
 
 } // namespace lostrand

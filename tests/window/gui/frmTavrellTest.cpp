@@ -4,6 +4,7 @@
 #include "demo/SqliteFile.h"
 #include "demo/TargetSchema.h"
 #include "support/TestDatabase.h"
+#include "transfer/ChangeReports.h"
 #include "window/RunStop.h"
 #include "window/gui/FlexGrid.h"
 #include "window/gui/MessageBox.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>
+#include <QThread>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -243,19 +245,126 @@ TEST_F(frmTavrellTest, TheDetailGridIsLaidOutWithItsHeadings)
     }
     for (int row = 1; row < 30; ++row)
         EXPECT_TRUE(w.gridText(row, 3).isEmpty());
-    EXPECT_FALSE(grid->item(0, 3)->flags() & Qt::ItemIsSelectable);
-    EXPECT_FALSE(grid->item(1, 3)->flags() & Qt::ItemIsEditable);
+    const QAbstractItemModel& shown = *grid->model();
+    EXPECT_FALSE(shown.flags(shown.index(0, 3)) & Qt::ItemIsSelectable);
+    EXPECT_FALSE(shown.flags(shown.index(1, 3)) & Qt::ItemIsEditable);
 
     // What the listing writes: rows beyond the first 30, and a clear that keeps the headings.
     w.setGridRows(40);
     w.setGridText(39, 6, QStringLiteral("1250"));
     w.setGridText(39, 3, QStringLiteral("90119"));
-    EXPECT_EQ(grid->item(39, 6)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
-    EXPECT_EQ(grid->item(39, 3)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
+    grid->publish();
+    EXPECT_EQ(shown.index(39, 6).data(Qt::TextAlignmentRole).toInt(),
+              int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_EQ(shown.index(39, 3).data(Qt::TextAlignmentRole).toInt(),
+              int(Qt::AlignLeft | Qt::AlignVCenter));
     w.clearGridData();
     EXPECT_TRUE(w.gridText(39, 6).isEmpty());
     EXPECT_EQ(w.gridText(0, 4), QString(38, QLatin1Char(' ')) + QStringLiteral("รายการ"));
     EXPECT_EQ(w.gridRows(), 40);
+}
+
+// What the listing writes is what the screen shows: the view's cells after a listing of three
+// differences through the window, with the grid's alignments and fixed heading row.
+TEST_F(frmTavrellTest, TheGridShowsTheListingCellByCell)
+{
+    TransferPhases phases = quietPhases([](RunState&) {});
+    phases.PriceListAllHasRows = [](RunState&) -> qint16 { return 1; };
+    phases.ListPriceDifferences = &ChangeReports::ListPriceDifferences;
+    frmTavrell w(BuildConstants::current(), phases);
+    pointAtDatabases(w);
+    SqliteFile::execute(target, QStringList{TargetSchema::numberedLayout(QStringLiteral("V.31"), 7)}
+                                    << QStringLiteral("Insert Into Pta7 (PartID, Kind, PartNO, "
+                                                      "Price, Sale) Values (1, 'A', 'PRICE', 100, "
+                                                      "90), (2, 'A', 'SALE', 100, 90), (3, '', "
+                                                      "'BARE', 40, 40), (4, 'A', 'SAME', 5, 5)"));
+    const auto item = [](const char* kind, const char* partNo, const char* price,
+                         const char* sale) {
+        PriceListRow r;
+        r.Kind = QString::fromLatin1(kind);
+        r.PartNO = QString::fromLatin1(partNo);
+        r.TName = QStringLiteral("ชื่อ ") + r.PartNO;
+        r.Model[0] = QStringLiteral("BT-50");
+        r.Price = QString::fromLatin1(price);
+        r.Sale = QString::fromLatin1(sale);
+        return r;
+    };
+    QStringList rows = PriceListSchema::createTable(1);
+    for (const PriceListRow& r :
+         {item("", "BARE", "45.25", "45.25"), item("A", "PRICE", "120.5", "90"),
+          item("A", "SALE", "100", "95"), item("A", "SAME", "5", "5")})
+        rows << PriceListSchema::insertRow(QStringLiteral("PriceList_1"), r);
+    SqliteFile::execute(source, rows);
+
+    find<QPushButton>(w, "cmdUpDate")->click();
+    ASSERT_EQ(messages.last(), (Message{QStringLiteral("เสร็จแล้วจ้า"), MessageStyle::Plain}));
+    const QAbstractItemModel& shown = *find<FlexGrid>(w, "msgDetail")->model();
+    ASSERT_EQ(shown.rowCount(), 30);
+    ASSERT_EQ(shown.columnCount(), 8);
+    const QStringList cells[] = {
+        {"", "     ลำดับ", "  สินค้าใหม่", "               รหัสสินค้า",
+         "                                      รายการ", "             รุ่น", "     ราคาเก่า",
+         "    ราคาใหม่"},
+        {"", "1", "", "BARE", "ชื่อ BARE", "BT-50", "40", "45.25"},
+        {"", "2", "", "A-PRICE", "ชื่อ PRICE", "BT-50", "100", "120.5"},
+        {"", "3", "", "A-SALE", "ชื่อ SALE", "BT-50", "90", "95"},
+        {"", "", "", "", "", "", "", ""},
+    };
+    const auto left = int(Qt::AlignLeft | Qt::AlignVCenter);
+    const auto right = int(Qt::AlignRight | Qt::AlignVCenter);
+    const QPalette palette = find<FlexGrid>(w, "msgDetail")->palette();
+    for (int r = 0; r < 5; ++r) {
+        for (int c = 0; c < 8; ++c) {
+            SCOPED_TRACE(testing::Message() << "row " << r << ", column " << c);
+            const QModelIndex cell = shown.index(r, c);
+            EXPECT_EQ(cell.data().toString(), cells[r][c]);
+            const bool fixed = r == 0 || c == 0;
+            EXPECT_EQ(cell.data(Qt::BackgroundRole).value<QBrush>(),
+                      fixed ? palette.button() : palette.base());
+            EXPECT_EQ(bool(shown.flags(cell) & Qt::ItemIsSelectable), !fixed);
+            EXPECT_FALSE(shown.flags(cell) & Qt::ItemIsEditable);
+            // Columns 1 to 5 are set left; the others align numbers right, texts left.
+            const bool number = !cells[r][c].isEmpty() && cells[r][c].at(0).isDigit();
+            if (!fixed && c <= 5)
+                EXPECT_EQ(cell.data(Qt::TextAlignmentRole).toInt(), left);
+            else
+                EXPECT_EQ(cell.data(Qt::TextAlignmentRole).toInt(), number ? right : left);
+        }
+    }
+}
+
+// The status lines change for every row; the screen takes the latest at most once a frame and
+// always shows the last texts when the run ends, while the run reads back what it set.
+TEST_F(frmTavrellTest, TheStatusLinesKeepUpAndEndOnTheRunsLastTexts)
+{
+    frmTavrell* window = nullptr;
+    frmTavrell w(BuildConstants::current(), quietPhases([&window](RunState& s) {
+                     WindowPort& port = s.window;
+                     auto* qty = window->findChild<QLineEdit*>(QStringLiteral("txtQTY"));
+                     int shownTexts = 0;
+                     const auto counting = QObject::connect(qty, &QLineEdit::textChanged,
+                                                            [&shownTexts] { ++shownTexts; });
+                     for (int i = 1; i <= 2000; ++i) {
+                         port.setText(QStringLiteral("txtQTY"), QString::number(i));
+                         port.setText(QStringLiteral("txtPartNO"), QStringLiteral("A-%1").arg(i));
+                         port.pumpEvents();
+                         EXPECT_EQ(port.text(QStringLiteral("txtQTY")), QString::number(i));
+                     }
+                     // Thousands of rows in a few frames: the screen took only some of them.
+                     EXPECT_LT(shownTexts, 1000);
+                     QObject::disconnect(counting);
+                     QThread::msleep(40);
+                     port.pumpEvents();
+                     EXPECT_EQ(qty->text(), QStringLiteral("2000"));
+                     port.setText(QStringLiteral("txtQTY"), QStringLiteral("the last"));
+                     port.setText(QStringLiteral("txtPartNO"), QStringLiteral("A-last"));
+                 }));
+    window = &w;
+    pointAtDatabases(w);
+    find<QPushButton>(w, "cmdUpDate")->click();
+    EXPECT_EQ(messages.last(), (Message{QStringLiteral("เสร็จแล้วจ้า"), MessageStyle::Plain}));
+    EXPECT_EQ(textOf(w, "txtQTY"), QStringLiteral("the last"));
+    EXPECT_EQ(textOf(w, "txtPartNO"), QStringLiteral("A-last"));
 }
 
 TEST_F(frmTavrellTest, AServerSiteBuildOpensOnItsServerFields)

@@ -1,4 +1,4 @@
-#include "support/OdbcEnvironment.h"
+#include "demo/OdbcEnvironment.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -6,7 +6,7 @@
 #include <QTextStream>
 #include <stdexcept>
 
-namespace lostrand::test {
+namespace lostrand {
 
 QString OdbcEnvironment::folder()
 {
@@ -24,7 +24,7 @@ void OdbcEnvironment::install()
     const QString dir = folder();
     QFile inst(QDir(dir).filePath(QStringLiteral("odbcinst.ini")));
     if (!inst.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw std::runtime_error("cannot write the test odbcinst.ini");
+        throw std::runtime_error("cannot write the odbcinst.ini");
     QTextStream out(&inst);
     out << "[SQL Server]\n"
         << "Description=SQLite3 ODBC driver standing in for SQL Server\n"
@@ -33,11 +33,11 @@ void OdbcEnvironment::install()
     inst.close();
     QFile ini(QDir(dir).filePath(QStringLiteral("odbc.ini")));
     if (!ini.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw std::runtime_error("cannot write the test odbc.ini");
+        throw std::runtime_error("cannot write the odbc.ini");
     ini.close();
     qputenv("ODBCSYSINI", dir.toLocal8Bit());
     qputenv("ODBCINSTINI", "odbcinst.ini");
     qputenv("ODBCINI", QDir(dir).filePath(QStringLiteral("odbc.ini")).toLocal8Bit());
 }
 
-} // namespace lostrand::test
+} // namespace lostrand
