@@ -11,7 +11,10 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
+#include <array>
 #include <atomic>
+#include <sql.h>
+#include <sqlext.h>
 
 namespace lostrand {
 
@@ -36,6 +39,21 @@ bool isSqliteFile(const QString& path)
         return false;
     static const QByteArray header("SQLite format 3\0", 16);
     return file.read(header.size()) == header;
+}
+
+// The SQLite ODBC driver names its engine; other drivers name theirs.
+bool odbcReportsSqlite(const QSqlDatabase& db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (handle.metaType() != QMetaType::fromType<SQLHANDLE>())
+        return false;
+    SQLHANDLE connection = *static_cast<const SQLHANDLE*>(handle.constData());
+    std::array<SQLCHAR, 64> name{};
+    SQLSMALLINT length = 0;
+    if (!SQL_SUCCEEDED(SQLGetInfo(connection, SQL_DBMS_NAME, name.data(),
+                                  static_cast<SQLSMALLINT>(name.size()), &length)))
+        return false;
+    return qstrcmp(reinterpret_cast<const char*>(name.data()), "SQLite") == 0;
 }
 
 QString errorText(const QSqlError& error)
@@ -100,17 +118,55 @@ void Connection::openSqlite(const QString& path)
     if (!m_db.open())
         throw DbError({}, errorText(m_db.lastError()));
     m_dialect = SqlDialect::Sqlite;
+    m_sqliteEngine = true;
     m_logName = path;
     try {
-        // Every write of a run is its own statement; WAL with NORMAL sync keeps that
-        // affordable and still rolls back an interrupted transaction on the next open.
-        runSqliteSetting(QStringLiteral("PRAGMA journal_mode=WAL"));
-        runSqliteSetting(QStringLiteral("PRAGMA synchronous=NORMAL"));
-        analyzeNewTables();
+        applySqliteSettings();
     } catch (const DbError&) {
         m_db.close();
         throw;
     }
+}
+
+// Settings of this connection only, never of the file. A file its owner keeps in WAL mode
+// stays so. Any other is written through a rollback journal, which needs no memory shared with
+// the other programs on the file (WAL does, and is unsafe on a shared drive); truncating the
+// journal after each write spares creating and deleting it every time, and NORMAL still syncs
+// the journal before the file is changed.
+void Connection::applySqliteSettings()
+{
+    runSqliteSetting(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    m_truncatedJournal = sqliteValue(QStringLiteral("PRAGMA journal_mode")) != QLatin1String("wal");
+    if (m_truncatedJournal)
+        runSqliteSetting(QStringLiteral("PRAGMA journal_mode=TRUNCATE"));
+}
+
+// Back in the file's own mode the emptied journal is deleted, so none stays beside the file.
+void Connection::restoreJournalQuietly()
+{
+    if (!m_truncatedJournal)
+        return;
+    m_truncatedJournal = false;
+    try {
+        runSqliteSetting(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    } catch (const DbError&) {
+        // The journal is empty; the next writer takes it over.
+    }
+}
+
+QString Connection::sqliteValue(const QString& sql)
+{
+    QSqlQuery query(m_db);
+    if (!query.exec(sql) || !query.next())
+        throw DbError(sql, errorText(query.lastError()));
+    return query.value(0).toString();
+}
+
+void Connection::setCommandTimeout(int seconds)
+{
+    m_commandTimeout = seconds;
+    if (isOpen() && m_dialect == SqlDialect::Sqlite)
+        runSqliteSetting(QStringLiteral("PRAGMA busy_timeout=%1").arg(seconds * 1000));
 }
 
 // The part tables are indexed by kind as well as by number, the staging table by brand as
@@ -120,6 +176,9 @@ void Connection::openSqlite(const QString& path)
 // would give none and be analyzed, a write, at every open; it waits until it has rows.
 void Connection::analyzeNewTables()
 {
+    requireOpen(QStringLiteral("ANALYZE"));
+    if (m_dialect != SqlDialect::Sqlite)
+        return;
     runSqliteSetting(QStringLiteral("PRAGMA analysis_limit=1000"));
     const bool analyzedBefore = hasTable(QStringLiteral("sqlite_stat1"));
     QStringList tables;
@@ -152,9 +211,7 @@ bool Connection::isEmptySqliteTable(const QString& table)
 void Connection::runSqliteSetting(const QString& sql)
 {
     StatementLog::record(m_logName, StatementLog::Kind::Execute, sql);
-    QSqlQuery query(m_db);
-    if (!query.exec(sql))
-        throw DbError(sql, errorText(query.lastError()));
+    run(sql);
 }
 
 void Connection::openOdbc()
@@ -171,6 +228,7 @@ void Connection::openOdbc()
         m_dialect = SqlDialect::Access;
     else
         m_dialect = SqlDialect::Other;
+    m_sqliteEngine = odbcReportsSqlite(m_db);
     m_logName = m_connectionString;
 }
 
@@ -184,10 +242,13 @@ void Connection::close()
     m_statement.reset();
     if (m_db.isValid() && m_db.isOpen()) {
         if (m_inTransaction)
-            m_db.rollback();
+            rollbackQuietly();
+        restoreJournalQuietly();
+        m_statement.reset();
         m_db.close();
     }
     m_inTransaction = false;
+    m_sqliteEngine = false;
 }
 
 void Connection::requireOpen(const QString& sql) const
@@ -200,8 +261,13 @@ qint64 Connection::execute(const QString& sql)
 {
     requireOpen(sql);
     StatementLog::record(m_logName, StatementLog::Kind::Execute, sql);
-    // One query object serves every statement of the connection: a run sends hundreds of
-    // thousands, and a new one each time costs more than some of the statements.
+    return run(sql);
+}
+
+// One query object serves every statement of the connection: a run sends hundreds of
+// thousands, and a new one each time costs more than some of the statements.
+qint64 Connection::run(const QString& sql)
+{
     if (!m_statement)
         m_statement = std::make_unique<QSqlQuery>(m_db);
     if (!m_statement->exec(sql)) {
@@ -214,15 +280,28 @@ qint64 Connection::execute(const QString& sql)
     return affected;
 }
 
+// A deferred transaction that has read cannot wait for another writer: the engine refuses the
+// upgrade of its read lock at once, since waiting could deadlock. One that takes the write lock
+// as it begins waits like any single statement, so the SQLite engines begin that way. Their
+// transactions are statements, also behind ODBC, whose driver would begin them deferred.
+void Connection::transactionStep(StatementLog::Kind kind, const QString& sql,
+                                 bool (QSqlDatabase::*driverCall)())
+{
+    StatementLog::record(m_logName, kind, sql);
+    if (m_sqliteEngine)
+        run(sql);
+    else if (!(m_db.*driverCall)())
+        throw DbError(sql, errorText(m_db.lastError()));
+}
+
 void Connection::beginTrans()
 {
-    requireOpen(QStringLiteral("BEGIN TRANSACTION"));
+    const QString sql =
+        m_sqliteEngine ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN");
+    requireOpen(sql);
     if (m_inTransaction)
-        throw DbError(QStringLiteral("BEGIN TRANSACTION"),
-                      QStringLiteral("A transaction is already open on this connection."));
-    StatementLog::record(m_logName, StatementLog::Kind::Begin, QStringLiteral("BEGIN"));
-    if (!m_db.transaction())
-        throw DbError(QStringLiteral("BEGIN TRANSACTION"), errorText(m_db.lastError()));
+        throw DbError(sql, QStringLiteral("A transaction is already open on this connection."));
+    transactionStep(StatementLog::Kind::Begin, sql, &QSqlDatabase::transaction);
     m_inTransaction = true;
 }
 
@@ -231,9 +310,7 @@ void Connection::commitTrans()
     requireOpen(QStringLiteral("COMMIT"));
     if (!m_inTransaction)
         throw DbError(QStringLiteral("COMMIT"), QStringLiteral("No transaction is open."));
-    StatementLog::record(m_logName, StatementLog::Kind::Commit, QStringLiteral("COMMIT"));
-    if (!m_db.commit())
-        throw DbError(QStringLiteral("COMMIT"), errorText(m_db.lastError()));
+    transactionStep(StatementLog::Kind::Commit, QStringLiteral("COMMIT"), &QSqlDatabase::commit);
     m_inTransaction = false;
 }
 
@@ -242,10 +319,19 @@ void Connection::rollbackTrans()
     requireOpen(QStringLiteral("ROLLBACK"));
     if (!m_inTransaction)
         throw DbError(QStringLiteral("ROLLBACK"), QStringLiteral("No transaction is open."));
-    StatementLog::record(m_logName, StatementLog::Kind::Rollback, QStringLiteral("ROLLBACK"));
     m_inTransaction = false;
-    if (!m_db.rollback())
-        throw DbError(QStringLiteral("ROLLBACK"), errorText(m_db.lastError()));
+    transactionStep(StatementLog::Kind::Rollback, QStringLiteral("ROLLBACK"),
+                    &QSqlDatabase::rollback);
+}
+
+void Connection::rollbackQuietly()
+{
+    try {
+        transactionStep(StatementLog::Kind::Rollback, QStringLiteral("ROLLBACK"),
+                        &QSqlDatabase::rollback);
+    } catch (const DbError&) {
+        // Closing the connection ends the transaction all the same.
+    }
 }
 
 bool Connection::hasTable(const QString& name) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/SqlDialect.h"
+#include "db/StatementLog.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -48,7 +49,9 @@ public:
     // Like ADO, the string of an open connection cannot change.
     void setConnectionString(const QString& text);
     const QString& connectionString() const { return m_connectionString; }
-    void setCommandTimeout(int seconds) { m_commandTimeout = seconds; }
+    // As in ADO the time-out may change on an open connection; on the embedded engine it is
+    // how long a statement waits for another program's lock, from the next statement on.
+    void setCommandTimeout(int seconds);
     int commandTimeout() const { return m_commandTimeout; }
     void setCursorLocation(CursorLocation location) { m_cursorLocation = location; }
     CursorLocation cursorLocation() const { return m_cursorLocation; }
@@ -65,6 +68,8 @@ public:
     // Runs one statement as command text; gives the rows it affected.
     qint64 execute(const QString& sql);
 
+    // On an SQLite engine, whichever driver reaches it, a transaction takes the write lock
+    // when it begins, waiting for another writer as long as a statement would.
     void beginTrans();
     void commitTrans();
     void rollbackTrans();
@@ -73,6 +78,11 @@ public:
     // Whether the database has a table of that name, compared case-insensitively as Access
     // and SQL Server compare names.
     bool hasTable(const QString& name) const;
+
+    // Writes the statistics the embedded engine plans its look-ups by, for each table that has
+    // rows and none yet. That is a write to the file, so a run asks for it once its checks have
+    // passed; other engines keep their own.
+    void analyzeNewTables();
 
     SqlDialect dialect() const { return m_dialect; }
     // A text value for a statement on this connection (see SqlText::quote).
@@ -90,9 +100,15 @@ private:
     void openSqlite(const QString& path);
     void openOdbc();
     void resetDatabase();
+    void applySqliteSettings();
+    void restoreJournalQuietly();
+    QString sqliteValue(const QString& sql);
     void runSqliteSetting(const QString& sql);
-    void analyzeNewTables();
     bool isEmptySqliteTable(const QString& table);
+    void transactionStep(StatementLog::Kind kind, const QString& sql,
+                         bool (QSqlDatabase::*driverCall)());
+    qint64 run(const QString& sql);
+    void rollbackQuietly();
 
     QString m_name;
     QString m_connectionString;
@@ -103,6 +119,8 @@ private:
     QSqlDatabase m_db;
     std::unique_ptr<QSqlQuery> m_statement;
     SqlDialect m_dialect = SqlDialect::Other;
+    bool m_sqliteEngine = false;
+    bool m_truncatedJournal = false;
     bool m_inTransaction = false;
     std::vector<Recordset*> m_recordsets;
 };

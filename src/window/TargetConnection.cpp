@@ -74,6 +74,8 @@ void TargetConnection::Reconnect(RunState& state)
         state.releaseTarget();
     }
     OpenTargetConnection(state);
+    // The run is under way: a table that has filled since the last open gets its statistics.
+    state.cnADO2().analyzeNewTables();
 }
 
 } // namespace lostrand

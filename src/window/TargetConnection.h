@@ -16,7 +16,7 @@ public:
     // The Access target: one more try with the fallback password after any failure.
     static void OpenTargetAccess(RunState& state);
     // Between statements of a run: close and release cnADO2 when it is open, then open a fresh
-    // one from the current fields.
+    // one from the current fields, with statistics for the tables that have filled meanwhile.
     static void Reconnect(RunState& state);
 };
 

@@ -79,6 +79,10 @@ void runWithLocations(RunState& state, const TransferPhases& phases)
                       MessageStyle::Question);
         return;
     }
+    // Only now may the run write, and the first thing it writes is what the engine plans its
+    // look-ups by.
+    state.cnPriceList().analyzeNewTables();
+    state.cnADO2().analyzeNewTables();
     TransferDriver::RunTransfer(state, phases);
     closeBoth(state);
     w.showMessage(QStringLiteral("เสร็จแล้วจ้า"), MessageStyle::Plain);

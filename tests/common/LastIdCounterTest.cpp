@@ -1,15 +1,20 @@
 #include "common/LastIdCounter.h"
 #include "support/FakeWindow.h"
+#include "support/LogCapture.h"
+#include "support/OtherWriter.h"
 #include "support/TestDatabase.h"
 #include "window/RunState.h"
 #include "window/RunStop.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 
 using lostrand::LastIdCounter;
 using lostrand::RunState;
 using lostrand::RunStop;
 using lostrand::test::FakeWindow;
+using lostrand::test::LogCapture;
+using lostrand::test::OtherWriter;
 using lostrand::test::TestDatabase;
 
 namespace {
@@ -26,8 +31,10 @@ class LastIdCounterTest : public ::testing::TestWithParam<Member>
 {
 protected:
     // A target with the statements; the option and the connection string follow the member.
+    // A lock of another program is waited for up to timeoutSeconds: the command time-out on
+    // the embedded engine, the ODBC driver's own through its connection string.
     void openTarget(const QStringList& statements,
-                    const QString& fileName = QStringLiteral("target.mdb"))
+                    const QString& fileName = QStringLiteral("target.mdb"), int timeoutSeconds = 20)
     {
         if (state.cnADO2().isOpen())
             state.cnADO2().close();
@@ -35,9 +42,12 @@ protected:
         const bool access = GetParam() == Member::Access;
         window.setOption(QStringLiteral("optAccess"), access);
         window.setOption(QStringLiteral("optSQL"), !access);
-        state.cnADO2().setConnectionString(access ? TestDatabase::accessTargetString(file)
-                                                  : TestDatabase::sqlServerString(file));
+        state.cnADO2().setConnectionString(
+            access ? TestDatabase::accessTargetString(file)
+                   : TestDatabase::sqlServerString(file) +
+                         QStringLiteral("Timeout=%1;").arg(timeoutSeconds * 1000));
         state.cnADO2().open();
+        state.cnADO2().setCommandTimeout(timeoutSeconds);
     }
 
     // Every counter row as name=value, Null written as Null.
@@ -161,6 +171,43 @@ TEST_P(LastIdCounterTest, ACounterDrawnInATransactionThatIsRolledBackIsNotAdvanc
     EXPECT_EQ(LastIdCounter::RequireNextLastID(state, QStringLiteral("Pta7")), 42);
     state.cnADO2().commitTrans();
     EXPECT_EQ(stored(), QStringList{QStringLiteral("Pta7=42")});
+}
+
+// Outside any transaction, as the padded price writers draw name and model identifiers.
+TEST_P(LastIdCounterTest, AnotherProgramsBriefLockIsWaitedOut)
+{
+    openTarget({LastIdTable, QStringLiteral("Insert Into LastID Values ('Pta7', 41)")});
+    for (const QString& name : {QStringLiteral("Pta7"), QStringLiteral("ModelID")}) {
+        OtherWriter other(file);
+        ASSERT_TRUE(other.hold(std::chrono::seconds(1)));
+        EXPECT_GT(next(name), 0) << name.toStdString();
+        EXPECT_TRUE(other.committed()) << other.error().toStdString();
+    }
+    EXPECT_EQ(stored(), (QStringList{QStringLiteral("ModelID=1"), QStringLiteral("Pta7=42")}));
+}
+
+TEST_P(LastIdCounterTest, ALockHeldPastTheTimeoutGivesZeroAndTheLockReachesTheLog)
+{
+    openTarget({LastIdTable, QStringLiteral("Insert Into LastID Values ('Pta7', 41)")},
+               QStringLiteral("locked.mdb"), 1);
+    const LogCapture log;
+    OtherWriter other(file);
+    ASSERT_TRUE(other.hold(std::chrono::seconds(20)));
+    EXPECT_EQ(next(QStringLiteral("Pta7")), 0);
+    EXPECT_TRUE(log.text().contains(QStringLiteral("Pta7"))) << log.text().toStdString();
+    EXPECT_TRUE(log.text().contains(QStringLiteral("locked"))) << log.text().toStdString();
+    try {
+        LastIdCounter::RequireNextLastID(state, QStringLiteral("Pta7"));
+        ADD_FAILURE() << "no stop without an identifier";
+    } catch (const RunStop& stop) {
+        EXPECT_TRUE(QString::fromUtf8(stop.what()).contains(QStringLiteral("locked")))
+            << stop.what();
+    }
+    EXPECT_FALSE(state.rsLookup.isOpen());
+    other.release();
+    EXPECT_TRUE(other.committed()) << other.error().toStdString();
+    EXPECT_EQ(stored(), QStringList{QStringLiteral("Pta7=41")});
+    EXPECT_TRUE(window.messages.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothMembers, LastIdCounterTest,

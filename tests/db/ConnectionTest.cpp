@@ -1,16 +1,22 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/Recordset.h"
+#include "support/OtherWriter.h"
 #include "support/TestDatabase.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSqlDriver>
+#include <chrono>
+#include <functional>
 #include <gtest/gtest.h>
 
 using lostrand::Connection;
 using lostrand::DbError;
 using lostrand::Recordset;
 using lostrand::SqlDialect;
+using lostrand::test::OtherWriter;
 using lostrand::test::TestDatabase;
 
 namespace {
@@ -49,8 +55,39 @@ TEST_F(ConnectionTest, AnAccessStringOnAnSqliteFileOpensTheEmbeddedEngine)
         EXPECT_EQ(cn.state(), Connection::StateOpen) << text.toStdString();
         EXPECT_EQ(cn.dialect(), SqlDialect::Sqlite);
         EXPECT_EQ(cn.database().driverName(), QStringLiteral("QSQLITE"));
-        const auto mode = TestDatabase::scalar(file, QStringLiteral("PRAGMA journal_mode"));
-        EXPECT_EQ(mode.toString(), QStringLiteral("wal"));
+    }
+}
+
+// Whatever the connection sets for speed is its own: the file keeps the journal mode it had,
+// and one in a rollback mode is never given the memory WAL shares between programs.
+TEST_F(ConnectionTest, TheFileKeepsItsJournalModeAndNothingIsLeftBesideIt)
+{
+    for (const QString& mode : {QStringLiteral("delete"), QStringLiteral("wal")}) {
+        SCOPED_TRACE(mode.toStdString());
+        const QString path = db.create(mode + QStringLiteral(".accdb"),
+                                       {QStringLiteral("Create Table T (ID Long)")});
+        ASSERT_EQ(TestDatabase::scalar(path, QStringLiteral("PRAGMA journal_mode=") + mode), mode);
+        const QStringList before = QDir(db.folder()).entryList(QDir::Files);
+        Connection cn;
+        cn.setConnectionString(TestDatabase::accessTargetString(path));
+        cn.open();
+        cn.beginTrans();
+        cn.execute(QStringLiteral("Insert Into T Values( 1 )"));
+        cn.commitTrans();
+        cn.execute(QStringLiteral("Insert Into T Values( 2 )"));
+        Recordset rs;
+        rs.open(QStringLiteral("PRAGMA journal_mode"), cn);
+        EXPECT_EQ(rs.value(QStringLiteral("journal_mode")).toString(),
+                  mode == QLatin1String("wal") ? mode : QStringLiteral("truncate"));
+        rs.close();
+        if (mode != QLatin1String("wal")) {
+            EXPECT_FALSE(QFile::exists(path + QStringLiteral("-shm")));
+            EXPECT_FALSE(QFile::exists(path + QStringLiteral("-wal")));
+        }
+        cn.close();
+        EXPECT_EQ(TestDatabase::scalar(path, QStringLiteral("PRAGMA journal_mode")), mode);
+        EXPECT_EQ(TestDatabase::scalar(path, QStringLiteral("Select Count(*) From T")).toInt(), 2);
+        EXPECT_EQ(QDir(db.folder()).entryList(QDir::Files), before);
     }
 }
 
@@ -191,3 +228,109 @@ TEST_F(ConnectionTest, ItTellsWhichTablesExist)
         EXPECT_FALSE(cn.hasTable(QStringLiteral("PriceList")));
     }
 }
+
+namespace {
+
+enum class Engine
+{
+    Embedded, // an Access-driver string on an SQLite file
+    Odbc      // the SQL Server string, through the SQLite ODBC driver
+};
+
+std::string engineName(const ::testing::TestParamInfo<Engine>& info)
+{
+    return info.param == Engine::Embedded ? "Embedded" : "Odbc";
+}
+
+// Another program holds the write lock of the file while the connection works on it.
+class ConnectionLockTest : public ::testing::TestWithParam<Engine>
+{
+protected:
+    void SetUp() override
+    {
+        file = db.create(QStringLiteral("target.accdb"),
+                         {QStringLiteral("Create Table T (ID Long, Name Text(10))"),
+                          QStringLiteral("Insert Into T Values (1, 'a')")});
+    }
+
+    // The time-out of the embedded engine is the command time-out, changed on the open
+    // connection; the ODBC driver takes its own from the connection string.
+    void open(int timeoutSeconds)
+    {
+        if (GetParam() == Engine::Embedded) {
+            cn.setConnectionString(TestDatabase::accessTargetString(file));
+            cn.open();
+            cn.setCommandTimeout(timeoutSeconds);
+        } else {
+            cn.setConnectionString(TestDatabase::sqlServerString(file) +
+                                   QStringLiteral("Timeout=%1;").arg(timeoutSeconds * 1000));
+            cn.open();
+        }
+    }
+
+    // A transaction that reads before it writes, as the new-part loop's do.
+    void readThenWrite()
+    {
+        cn.beginTrans();
+        Recordset rs;
+        rs.open(QStringLiteral("Select ID From T"), cn);
+        const int id = rs.value(QStringLiteral("ID")).toInt();
+        rs.close();
+        cn.execute(QStringLiteral("Insert Into T Values( %1, 'b' )").arg(id + 1));
+        cn.commitTrans();
+    }
+
+    int rows() const
+    {
+        return TestDatabase::scalar(file, QStringLiteral("Select Count(*) From T")).toInt();
+    }
+
+    TestDatabase db;
+    QString file;
+    Connection cn;
+};
+
+} // namespace
+
+TEST_P(ConnectionLockTest, ABriefLockIsWaitedOutAndTheOtherProgramKeepsItsWrite)
+{
+    open(20);
+    const std::function<void()> writes[] = {
+        [this] { cn.execute(QStringLiteral("Update T Set Name = 'c'")); },
+        [this] { readThenWrite(); },
+    };
+    for (const auto& write : writes) {
+        OtherWriter other(file);
+        ASSERT_TRUE(other.hold(std::chrono::seconds(1)));
+        QElapsedTimer waited;
+        waited.start();
+        EXPECT_NO_THROW(write());
+        EXPECT_GE(waited.elapsed(), 500);
+        EXPECT_TRUE(other.committed()) << other.error().toStdString();
+        EXPECT_FALSE(cn.inTransaction());
+    }
+    EXPECT_EQ(rows(), 2);
+}
+
+TEST_P(ConnectionLockTest, ALockHeldPastTheTimeoutFailsTheTransactionAndWritesNothing)
+{
+    open(1);
+    OtherWriter other(file);
+    ASSERT_TRUE(other.hold(std::chrono::seconds(10)));
+    QElapsedTimer waited;
+    waited.start();
+    try {
+        readThenWrite();
+        FAIL() << "wrote past another program's lock";
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.driverMessage().contains(QStringLiteral("locked"))) << e.what();
+    }
+    EXPECT_LT(waited.elapsed(), 5000);
+    EXPECT_FALSE(cn.inTransaction());
+    other.release();
+    EXPECT_TRUE(other.committed()) << other.error().toStdString();
+    EXPECT_EQ(rows(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, ConnectionLockTest,
+                         ::testing::Values(Engine::Embedded, Engine::Odbc), engineName);

@@ -5,19 +5,29 @@
 #include "demo/TargetSchema.h"
 #include "support/CommandPress.h"
 #include "support/FakeWindow.h"
+#include "support/OtherWriter.h"
 #include "support/TestDatabase.h"
 
 #include <QFile>
+#include <chrono>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace lostrand;
 using lostrand::test::FakeWindow;
+using lostrand::test::OtherWriter;
 using lostrand::test::TestDatabase;
 
 namespace {
 
 const QPair<QString, MessageStyle> Finished{QStringLiteral("เสร็จแล้วจ้า"), MessageStyle::Plain};
+
+enum class Engine
+{
+    Embedded, // an Access target: the SQLite file on the embedded engine
+    Odbc      // a SQL Server target: the same file through the SQLite ODBC driver
+};
 
 // A "V.61" target of brand ZARAV (7) with two known parts, and a price list whose first table
 // changes their prices and brings new parts with alternates. The known parts sort after the new
@@ -79,9 +89,21 @@ protected:
         return r;
     }
 
-    void press(const QString& source, const QString& target)
+    // A press of the button on these files. A time-out in seconds other than 0 replaces the
+    // command time-out of the target; the ODBC driver takes its own from the database field.
+    void press(const QString& source, const QString& target, Engine engine = Engine::Embedded,
+               int timeoutSeconds = 0)
     {
-        lostrand::test::CommandPress::press(window, source, target);
+        window.setOption(QStringLiteral("optAccess"), engine == Engine::Embedded);
+        window.setText(QStringLiteral("txtServer"), QStringLiteral("localhost"));
+        window.setText(QStringLiteral("txtuid"), QStringLiteral("sa"));
+        window.setText(QStringLiteral("txtpwd"), QStringLiteral("Kel5093"));
+        window.setText(QStringLiteral("txtdbq"),
+                       timeoutSeconds == 0
+                           ? target
+                           : target + QStringLiteral(";Timeout=%1").arg(timeoutSeconds * 1000));
+        lostrand::test::CommandPress::press(window, source, target,
+                                            engine == Engine::Embedded ? timeoutSeconds : 0);
     }
 
     // What the import made, in a form two runs can be compared by.
@@ -189,6 +211,10 @@ TEST_F(NewPartsCommandTest, AKilledImportLeavesNoHalfPartAndASecondRunCompletesI
 
     EXPECT_EQ(TestDatabase::scalar(targetPath, "PRAGMA integrity_check").toString(),
               QStringLiteral("ok"));
+    // Opened again, both files are in the journal mode they had before the run.
+    for (const QString& file : {targetPath, sourcePath})
+        EXPECT_EQ(TestDatabase::scalar(file, "PRAGMA journal_mode").toString(),
+                  QStringLiteral("delete"));
     const int parts = TestDatabase::scalar(targetPath, "Select Count(*) From Pta7").toInt();
     EXPECT_GT(parts, 2);
     EXPECT_LT(parts, 2 + 2 * newParts);
@@ -287,3 +313,155 @@ TEST_F(NewPartsCommandTest, ATargetThatNeverKeepsThePriceEndsTheRunOnTheErrorPat
                                    {QStringLiteral("ไม่สามรถบันทึกได้"), MessageStyle::Plain}}));
     EXPECT_FALSE(window.commandEnabled);
 }
+
+namespace {
+
+// Where another program takes the write lock: before the nth statement of a kind whose text
+// starts so, on the source (the price list) or the target, it locks the file it names.
+struct LockPoint
+{
+    const char* why;
+    bool onSource;
+    StatementLog::Kind kind;
+    const char* text;
+    int occurrence;
+    bool locksSource;
+};
+
+const LockPoint LockPoints[] = {
+    {"the price pass", false, StatementLog::Kind::Execute, "Update Pta7", 1, false},
+    {"the new-part loop", false, StatementLog::Kind::Begin, "BEGIN", 3, false},
+    {"PriceListAll", true, StatementLog::Kind::Execute, "Insert Into PriceListAll", 1, true},
+    {"the second pass", true, StatementLog::Kind::Query, "Select Kind, PartNO, EName", 1, false},
+    {"the regroup", false, StatementLog::Kind::Query, "Select PartID From AltGX", 2, false},
+};
+
+// Another program writes to the files now and then while the import runs, the regroup
+// included; the price list gives X-2 twice, so a row is left for the second pass.
+class OtherWriterRunTest : public NewPartsCommandTest, public ::testing::WithParamInterface<Engine>
+{
+protected:
+    void SetUp() override
+    {
+        NewPartsCommandTest::SetUp();
+        db.create(QStringLiteral("PriceList_ZARAV.mdb"),
+                  {PriceListSchema::insertRow(QStringLiteral("PriceList_1"),
+                                              row("A", "X-2", "260", "OTHER NAME"))});
+        window.setCheck(QStringLiteral("chkLikelAt"), 1);
+    }
+    void TearDown() override { StatementLog::remove(); }
+
+    void freshFiles()
+    {
+        QFile::remove(targetPath);
+        QFile::remove(sourcePath);
+        SetUp();
+    }
+
+    // The lock is taken at the point and held for the time given, or until the test lets go.
+    void lockAt(const LockPoint& point, std::chrono::milliseconds hold)
+    {
+        auto seen = std::make_shared<int>(0);
+        StatementLog::install([this, point, hold, seen](const QString& database,
+                                                        StatementLog::Kind kind, const QString& sql,
+                                                        qint64) {
+            const QString& file = point.onSource ? sourcePath : targetPath;
+            if (kind != point.kind || !database.contains(file) ||
+                !sql.startsWith(QLatin1String(point.text)) || ++*seen != point.occurrence)
+                return;
+            other = std::make_unique<OtherWriter>(point.locksSource ? sourcePath : targetPath);
+            EXPECT_TRUE(other->hold(hold)) << other->error().toStdString();
+        });
+    }
+
+    // What an uninterrupted run of this engine makes of copies of the same files.
+    QStringList referenceContents()
+    {
+        const QString target = db.path(QStringLiteral("reference.accdb"));
+        const QString source = db.path(QStringLiteral("reference.mdb"));
+        EXPECT_TRUE(QFile::copy(targetPath, target));
+        EXPECT_TRUE(QFile::copy(sourcePath, source));
+        press(source, target, GetParam());
+        EXPECT_EQ(window.messages.last(), Finished);
+        window.messages.clear();
+        return contents(target) << collected(source);
+    }
+    static QStringList collected(const QString& source)
+    {
+        QStringList out;
+        for (const auto& r : TestDatabase::rows(source, "Select Kind, PartNO, Price From "
+                                                        "PriceListAll Order By PartNO"))
+            out << r.value(0).toString() + r.value(1).toString() + r.value(2).toString();
+        return out;
+    }
+    int count(const char* sql) const { return TestDatabase::scalar(targetPath, sql).toInt(); }
+    // Every part the run made is whole: its alternate row, its group and its counter.
+    void expectNoHalfPart() const
+    {
+        EXPECT_EQ(count("Select Count(*) From Pta7 Where PartID Not In (Select AltID From Alt7)"),
+                  0);
+        EXPECT_EQ(count("Select Count(*) From Pta7 Where PartID Not In (Select PartID From AltG7)"),
+                  0);
+        EXPECT_EQ(count("Select LastID From LastID Where NameID = 'Pta7'"),
+                  count("Select Max(PartID) From Pta7"));
+    }
+
+    std::unique_ptr<OtherWriter> other;
+};
+
+std::string engineName(const ::testing::TestParamInfo<Engine>& info)
+{
+    return info.param == Engine::Embedded ? "Embedded" : "Odbc";
+}
+
+} // namespace
+
+TEST_P(OtherWriterRunTest, ABriefLockAnywhereInTheRunIsWaitedOut)
+{
+    const QStringList reference = referenceContents();
+    for (const LockPoint& point : LockPoints) {
+        SCOPED_TRACE(point.why);
+        freshFiles();
+        lockAt(point, std::chrono::seconds(1));
+        press(sourcePath, targetPath, GetParam());
+        StatementLog::remove();
+        ASSERT_TRUE(other) << "the run never reached the point";
+        EXPECT_TRUE(other->committed()) << other->error().toStdString();
+        other.reset();
+        EXPECT_EQ(window.messages, (QList<QPair<QString, MessageStyle>>{Finished}));
+        window.messages.clear();
+        EXPECT_EQ(contents(targetPath) << collected(sourcePath), reference);
+    }
+}
+
+TEST_P(OtherWriterRunTest, ALockHeldPastTheTimeoutEndsTheRunWithNoHalfPart)
+{
+    struct Case
+    {
+        LockPoint point;
+        const char* leftToDo;
+    };
+    const Case cases[] = {
+        {LockPoints[1], "Select Count(*) From PriceList"},
+        {LockPoints[4], "Select Count(*) From AltGX"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.point.why);
+        freshFiles();
+        lockAt(c.point, std::chrono::seconds(20));
+        press(sourcePath, targetPath, GetParam(), 1);
+        StatementLog::remove();
+        ASSERT_TRUE(other) << "the run never reached the point";
+        other->release();
+        EXPECT_TRUE(other->committed()) << other->error().toStdString();
+        other.reset();
+        EXPECT_EQ(window.messages, (QList<QPair<QString, MessageStyle>>{
+                                       {QStringLiteral("ไม่สามรถบันทึกได้"), MessageStyle::Plain}}));
+        window.messages.clear();
+        expectNoHalfPart();
+        EXPECT_GT(count(c.leftToDo), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, OtherWriterRunTest,
+                         ::testing::Values(Engine::Embedded, Engine::Odbc), engineName);

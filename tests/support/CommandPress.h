@@ -11,7 +11,10 @@ class FakeWindow;
 class CommandPress
 {
 public:
-    static void press(FakeWindow& window, const QString& priceList, const QString& target);
+    // A time-out in seconds other than 0 replaces the command time-out of the target, set
+    // again at every pump since each reconnect of the run sets its own.
+    static void press(FakeWindow& window, const QString& priceList, const QString& target,
+                      int timeoutSeconds = 0);
 };
 
 } // namespace lostrand::test

@@ -2,10 +2,13 @@
 
 #include "db/DbError.h"
 #include "demo/SqliteFile.h"
+#include "window/RunStop.h"
 #include "window/UpdateCommand.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <gtest/gtest.h>
 
 using namespace lostrand;
@@ -54,6 +57,11 @@ protected:
         EXPECT_EQ(window.pointer, Pointer::ArrowHourglass);
         EXPECT_FALSE(window.commandEnabled);
     }
+    void closeBoth()
+    {
+        state.cnPriceList().close();
+        state.cnADO2().close();
+    }
     void expectBothClosed()
     {
         EXPECT_FALSE(state.cnPriceList().isOpen());
@@ -62,6 +70,31 @@ protected:
     QString otherTarget(const QString& name, const QString& label, const QString& brand)
     {
         return db.create(name, TargetSchema::common(label, brand, 7));
+    }
+
+    // Every file of the folder with a hash of its bytes: a changed byte of either file, or a
+    // journal left beside them, shows.
+    QMap<QString, QByteArray> folderContents() const
+    {
+        QMap<QString, QByteArray> contents;
+        const QDir folder(db.folder());
+        for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
+            QFile f(folder.filePath(name));
+            EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+            contents.insert(name,
+                            QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256));
+        }
+        return contents;
+    }
+    void setJournalMode(const QString& mode) const
+    {
+        for (const QString& file : {source, target})
+            ASSERT_EQ(TestDatabase::scalar(file, QStringLiteral("PRAGMA journal_mode=") + mode),
+                      mode);
+    }
+    QString journalMode(const QString& file) const
+    {
+        return TestDatabase::scalar(file, QStringLiteral("PRAGMA journal_mode")).toString();
     }
 
     QStringList opened;
@@ -318,6 +351,102 @@ TEST_F(UpdateCommandTest, APaddedBrandNumberWithoutTableNamesWritesNothing)
     EXPECT_TRUE(recorded.calls.isEmpty());
     state.cnADO2().close();
     EXPECT_EQ(count(padded, QStringLiteral("Select Count(*) From PriceList")), 1);
+}
+
+// The checks that can refuse a run only read: a refused run leaves both files as they were,
+// whatever journal mode the shop keeps them in.
+TEST_F(UpdateCommandTest, ARefusedRunLeavesBothFilesByteForByteAsTheyWere)
+{
+    struct Case
+    {
+        const char* why;
+        QString label;
+        QString brand;
+        bool sourceMissing;
+        Message message;
+    };
+    const Case cases[] = {
+        {"a wrong label", QStringLiteral("p.45 (bar)"), QStringLiteral("ZARAV"), false,
+         WrongVersion},
+        {"a missing brand", QStringLiteral("V.31"), QStringLiteral("NISSAN"), false, BrandNotFound},
+        {"a missing price list",
+         QStringLiteral("V.31"),
+         QStringLiteral("ZARAV"),
+         true,
+         {QStringLiteral("ที่จัดเก็บข้อมูล  PriceList_ZARAV.mdb  หาไม่พบ"), MessageStyle::Exclamation}},
+    };
+    for (const QString& mode : {QStringLiteral("delete"), QStringLiteral("wal")}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.why) + " in " + mode.toStdString());
+            QFile::remove(target);
+            db.create(QStringLiteral("Valcorin.accdb"), TargetSchema::common(c.label, c.brand, 7));
+            setJournalMode(mode);
+            window.setText(QStringLiteral("txtPriceList"),
+                           c.sourceMissing ? db.path(QStringLiteral("none.mdb")) : source);
+            const auto before = folderContents();
+            window.messages.clear();
+            press();
+            EXPECT_EQ(window.messages, QList<Message>{c.message});
+            EXPECT_EQ(folderContents(), before);
+            expectIdle();
+        }
+    }
+}
+
+// Whatever a run sets for speed belongs to its connections: the files end it with the journal
+// mode they had, and during it a file in a rollback mode gets no memory shared between programs.
+TEST_F(UpdateCommandTest, EveryRunEndsWithTheJournalModeTheFileHad)
+{
+    struct Exit
+    {
+        const char* why;
+        QString brand;
+        bool fails;
+        Message message;
+    };
+    const Exit exits[] = {
+        {"the finished run", QStringLiteral("ZARAV"), false, Finished},
+        {"the error path", QStringLiteral("ZARAV"), true, CannotSave},
+        {"the missing brand", QStringLiteral("NISSAN"), false, BrandNotFound},
+    };
+    for (const QString& mode : {QStringLiteral("delete"), QStringLiteral("wal")}) {
+        for (const Exit& exit : exits) {
+            SCOPED_TRACE(std::string(exit.why) + " in " + mode.toStdString());
+            QFile::remove(target);
+            db.create(QStringLiteral("Valcorin.accdb"),
+                      TargetSchema::common(QStringLiteral("V.31"), exit.brand, 7));
+            setJournalMode(mode);
+            const QStringList before = QDir(db.folder()).entryList(QDir::Files);
+            recorded.actions.insert(QStringLiteral("ProcessPriceListTables"),
+                                    [this, &mode, &exit](RunState& s) {
+                                        s.executeSource(QStringLiteral("Delete From PriceListAll"));
+                                        s.executeTarget(QStringLiteral("Delete From LastID"));
+                                        if (mode == QLatin1String("delete")) {
+                                            EXPECT_FALSE(QFile::exists(source + "-shm"));
+                                            EXPECT_FALSE(QFile::exists(target + "-shm"));
+                                        }
+                                        if (exit.fails)
+                                            throw RunStop(QStringLiteral("stopped"));
+                                    });
+            window.messages.clear();
+            press();
+            EXPECT_EQ(window.messages, QList<Message>{exit.message});
+            EXPECT_EQ(journalMode(source), mode);
+            EXPECT_EQ(journalMode(target), mode);
+            // The error path leaves the connections open; the program's end closes them.
+            closeBoth();
+            EXPECT_EQ(QDir(db.folder()).entryList(QDir::Files), before);
+        }
+    }
+}
+
+// Statistics are written once the checks have passed.
+TEST_F(UpdateCommandTest, AFinishedRunLeavesStatisticsOfTheTablesWithRows)
+{
+    press();
+    EXPECT_EQ(window.messages, QList<Message>{Finished});
+    EXPECT_EQ(
+        count(target, QStringLiteral("Select Count(*) From sqlite_stat1 Where tbl = 'Brand'")), 1);
 }
 
 } // namespace

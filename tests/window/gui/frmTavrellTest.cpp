@@ -471,6 +471,9 @@ TEST_F(frmTavrellDeathTest, AClosedWindowInTheMiddleOfARunCommitsNothing)
                 ::testing::AllOf(::testing::Not(::testing::HasSubstr("MESSAGE")),
                                  ::testing::Not(::testing::HasSubstr("THE RUN WENT ON"))));
     EXPECT_EQ(TestDatabase::scalar(target, QStringLiteral("Select Count(*) From Pta7")).toInt(), 0);
+    for (const QString& file : {target, source})
+        EXPECT_EQ(TestDatabase::scalar(file, QStringLiteral("PRAGMA journal_mode")).toString(),
+                  QStringLiteral("delete"));
 }
 
 // Writes a picture of the window after a run on the demo when LOSTRAND_WINDOW_PICTURE names a
