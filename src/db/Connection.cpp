@@ -172,14 +172,15 @@ void Connection::setCommandTimeout(int seconds)
 // The part tables are indexed by kind as well as by number, the staging table by brand as
 // well. Without statistics the engine may take the index of a column with a few values for
 // every look-up by kind and number and every read of the queue: a scan of the whole table each
-// time. A sampled analysis of each table that has none yet tells it better. An empty table
-// would give none and be analyzed, a write, at every open; it waits until it has rows.
+// time. An analysis of each table that has none yet tells it better. It reads every row: a
+// sample of the staging table, which holds one brand, makes the brand look selective, and the
+// engine then sorts the whole queue for every read of it. An empty table would give none and
+// be analyzed, a write, at every open; it waits until it has rows.
 void Connection::analyzeNewTables()
 {
     requireOpen(QStringLiteral("ANALYZE"));
     if (m_dialect != SqlDialect::Sqlite)
         return;
-    runSqliteSetting(QStringLiteral("PRAGMA analysis_limit=1000"));
     const bool analyzedBefore = hasTable(QStringLiteral("sqlite_stat1"));
     QStringList tables;
     {

@@ -229,6 +229,32 @@ TEST_F(ConnectionTest, ItTellsWhichTablesExist)
     }
 }
 
+// A staging table full of one brand, as the new-part loop finds it: its statistics must tell
+// the engine that the brand selects every row, so the queue is read in part-number order from
+// its index instead of being sorted anew for every part made.
+TEST_F(ConnectionTest, TheStatisticsOfAOneBrandQueueKeepItsReadsFromSorting)
+{
+    QStringList rows{
+        QStringLiteral("Create Table PriceList (BrandID Long, PartNO Text(40), Kind Text(1))"),
+        QStringLiteral("Create Index PriceList_BrandID On PriceList (BrandID)"),
+        QStringLiteral("Create Index PriceList_PartNO On PriceList (PartNO)"),
+        QStringLiteral("Create Index PriceList_Kind On PriceList (Kind)"),
+        QStringLiteral("With Recursive n(i) As (Select 1 Union All Select i + 1 From n Where i < "
+                       "12000) Insert Into PriceList Select 7, 'N' || i, 'C' From n")};
+    db.create(QStringLiteral("target.accdb"), rows);
+    Connection cn;
+    openAccess(cn);
+    cn.analyzeNewTables();
+    cn.close();
+    const QString plan =
+        TestDatabase::rows(file, QStringLiteral("Explain Query Plan Select Kind, PartNO From "
+                                                "PriceList Where BrandID = 7 Order By PartNO"))
+            .last()
+            .last()
+            .toString();
+    EXPECT_EQ(plan, QStringLiteral("SCAN PriceList USING INDEX PriceList_PartNO"));
+}
+
 namespace {
 
 enum class Engine
