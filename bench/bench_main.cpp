@@ -45,6 +45,15 @@ const std::map<QString, Mode> ModeNames = {{QStringLiteral("headless"), Mode::He
                                            {QStringLiteral("odbc"), Mode::Odbc},
                                            {QStringLiteral("odbc-window"), Mode::OdbcWindow}};
 
+QString modeName(Mode mode)
+{
+    for (const auto& [name, named] : ModeNames) {
+        if (named == mode)
+            return name;
+    }
+    return {};
+}
+
 bool throughOdbc(Mode mode)
 {
     return mode == Mode::Odbc || mode == Mode::OdbcWindow;
@@ -279,9 +288,7 @@ bool measure(const QString& self, const QString& label, int n, const std::vector
             QFile::copy(source.target, files.target);
             QFile::copy(source.target, files.replayTarget);
             QFile::copy(source.priceList, files.replayPriceList);
-            const QString mode = std::find_if(ModeNames.begin(), ModeNames.end(), [&](auto& m) {
-                                     return m.second == runners[i].mode;
-                                 })->first;
+            const QString mode = modeName(runners[i].mode);
             const QString log = dir.filePath(mode + QStringLiteral(".log"));
             const auto r = parseResult(
                 runChild(self, {QStringLiteral("--one"), mode, copy, log}, runners[i].platform));
