@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libqt6sql6-sqlite libqt6sql6-odbc
-    unixodbc unixodbc-dev libsqliteodbc libsqlite3-dev
+    unixodbc unixodbc-dev libsqliteodbc libsqlite3-dev tdsodbc
     googletest libgtest-dev
     fonts-thai-tlwg xvfb xauth
 )
