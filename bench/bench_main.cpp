@@ -1,10 +1,10 @@
 #include "BenchCpu.h"
-#include "BenchData.h"
-#include "BenchWindow.h"
 #include "OdbcReplay.h"
 #include "SqliteReplay.h"
 #include "StatementReplay.h"
 #include "WindowRun.h"
+#include "demo/HeadlessWindow.h"
+#include "demo/VolumeData.h"
 
 #include "demo/OdbcEnvironment.h"
 #include "window/ConnectionStrings.h"
@@ -171,10 +171,10 @@ Result runOne(Mode mode, const QString& folder, const QString& logFile)
         result.listed = outcome.listed;
         message = outcome.message;
     } else {
-        BenchWindow window = odbc ? BenchWindow::sqlServer(files.priceList, files.target)
-                                  : BenchWindow(files.priceList, files.target);
+        HeadlessWindow window = odbc ? HeadlessWindow::sqlServer(files.priceList, files.target)
+                                     : HeadlessWindow(files.priceList, files.target);
         RunState state(window);
-        state.BrandName = BenchData::brandName();
+        state.BrandName = VolumeData::brandName();
         state.UpdateTexts = 1;
         QElapsedTimer timer;
         timer.start();
@@ -478,8 +478,8 @@ int main(int argc, char* argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     if (args.size() == 5 && args.at(1) == QLatin1String("--generate")) {
         const Files files(args.at(2));
-        BenchData::write(files.priceList, files.target, args.at(3), args.at(4).toInt(),
-                         args.at(4).toInt());
+        VolumeData::write(files.priceList, files.target, args.at(3), args.at(4).toInt(),
+                          args.at(4).toInt());
         return 0;
     }
     if (args.size() == 5 && args.at(1) == QLatin1String("--one")) {

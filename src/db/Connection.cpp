@@ -13,8 +13,10 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <optional>
 #include <sql.h>
 #include <sqlext.h>
+#include <sqlite3.h>
 
 namespace lostrand {
 
@@ -24,6 +26,13 @@ Connection::OpenHook& openHook()
 {
     static Connection::OpenHook hook;
     return hook;
+}
+
+// Every connection of the process; they all live on the window thread.
+std::vector<Connection*>& liveConnections()
+{
+    static std::vector<Connection*> connections;
+    return connections;
 }
 
 QString nextConnectionName()
@@ -56,6 +65,18 @@ bool odbcReportsSqlite(const QSqlDatabase& db)
     return qstrcmp(reinterpret_cast<const char*>(name.data()), "SQLite") == 0;
 }
 
+sqlite3* sqliteHandle(const QSqlDatabase& db)
+{
+    if (!db.isValid() || !db.isOpen())
+        return nullptr;
+    const QVariant handle = db.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+const QString PartSavepoint = QStringLiteral("lostrand_part");
+
 QString errorText(const QSqlError& error)
 {
     const QString text = error.text().trimmed();
@@ -69,12 +90,21 @@ void Connection::setOpenHook(OpenHook hook)
     openHook() = std::move(hook);
 }
 
-Connection::Connection() : m_name(nextConnectionName()) {}
+Connection::Connection() : m_name(nextConnectionName())
+{
+    liveConnections().push_back(this);
+}
 
 Connection::~Connection()
 {
-    close();
+    try {
+        close();
+    } catch (const DbError&) {
+        // Nobody is left to tell; the file keeps what its last written group left.
+    }
     resetDatabase();
+    auto& live = liveConnections();
+    live.erase(std::remove(live.begin(), live.end(), this), live.end());
 }
 
 void Connection::setConnectionString(const QString& text)
@@ -120,46 +150,18 @@ void Connection::openSqlite(const QString& path)
     m_dialect = SqlDialect::Sqlite;
     m_sqliteEngine = true;
     m_logName = path;
+    // A setting of this connection, never of the file, which keeps its journal mode: a group
+    // is on the disk, journal and file, before its commit returns, whatever the file system
+    // does after a power loss.
     try {
-        applySqliteSettings();
+        runSqliteSetting(QStringLiteral("PRAGMA synchronous=FULL"));
     } catch (const DbError&) {
         m_db.close();
         throw;
     }
-}
-
-// Settings of this connection only, never of the file. A file its owner keeps in WAL mode
-// stays so. Any other is written through a rollback journal, which needs no memory shared with
-// the other programs on the file (WAL does, and is unsafe on a shared drive); truncating the
-// journal after each write spares creating and deleting it every time, and NORMAL still syncs
-// the journal before the file is changed.
-void Connection::applySqliteSettings()
-{
-    runSqliteSetting(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    m_truncatedJournal = sqliteValue(QStringLiteral("PRAGMA journal_mode")) != QLatin1String("wal");
-    if (m_truncatedJournal)
-        runSqliteSetting(QStringLiteral("PRAGMA journal_mode=TRUNCATE"));
-}
-
-// Back in the file's own mode the emptied journal is deleted, so none stays beside the file.
-void Connection::restoreJournalQuietly()
-{
-    if (!m_truncatedJournal)
-        return;
-    m_truncatedJournal = false;
-    try {
-        runSqliteSetting(QStringLiteral("PRAGMA journal_mode=DELETE"));
-    } catch (const DbError&) {
-        // The journal is empty; the next writer takes it over.
-    }
-}
-
-QString Connection::sqliteValue(const QString& sql)
-{
-    QSqlQuery query(m_db);
-    if (!query.exec(sql) || !query.next())
-        throw DbError(sql, errorText(query.lastError()));
-    return query.value(0).toString();
+    m_group = std::make_unique<WriteGroup>(
+        path, WriteGroup::Engine{[this](const QString& sql) { run(sql); },
+                                 [this] { return dataVersion(); }});
 }
 
 void Connection::setCommandTimeout(int seconds)
@@ -181,6 +183,16 @@ void Connection::analyzeNewTables()
     requireOpen(QStringLiteral("ANALYZE"));
     if (m_dialect != SqlDialect::Sqlite)
         return;
+    for (const QString& table : tablesWithoutStatistics())
+        write(QStringLiteral("ANALYZE \"%1\"").arg(table));
+    // A table that fills during the run gets its statistics as soon as a group that wrote its
+    // first rows is written out: the staging table is empty when a run starts and at every
+    // reconnect, and its read-backs would scan the whole queue until then.
+    m_analyzeAtWriteOut = m_group != nullptr;
+}
+
+QStringList Connection::tablesWithoutStatistics()
+{
     const bool analyzedBefore = hasTable(QStringLiteral("sqlite_stat1"));
     QStringList tables;
     {
@@ -196,8 +208,7 @@ void Connection::analyzeNewTables()
             tables << query.value(0).toString();
     }
     tables.removeIf([this](const QString& table) { return isEmptySqliteTable(table); });
-    for (const QString& table : tables)
-        runSqliteSetting(QStringLiteral("ANALYZE \"%1\"").arg(table));
+    return tables;
 }
 
 bool Connection::isEmptySqliteTable(const QString& table)
@@ -240,16 +251,90 @@ void Connection::close()
     for (Recordset* recordset : attached)
         recordset->release();
     m_recordsets.clear();
-    m_statement.reset();
+    std::optional<DbError> failure;
     if (m_db.isValid() && m_db.isOpen()) {
         if (m_inTransaction)
             rollbackQuietly();
-        restoreJournalQuietly();
+        m_inTransaction = false;
+        if (m_group) {
+            try {
+                m_group->writeOut();
+            } catch (const DbError& error) {
+                failure = error;
+            }
+        }
         m_statement.reset();
         m_db.close();
     }
+    m_statement.reset();
+    m_group.reset();
+    m_analyzeAtWriteOut = false;
     m_inTransaction = false;
     m_sqliteEngine = false;
+    if (failure)
+        throw *failure;
+}
+
+void Connection::closeAtExit()
+{
+    if (!m_group)
+        return;
+    try {
+        close();
+    } catch (const DbError&) {
+        // The program ends all the same; the file keeps what its last written group left.
+    }
+}
+
+void Connection::commitPending()
+{
+    if (m_group && !m_inTransaction)
+        m_group->writeOut();
+}
+
+void Connection::commitAllPending()
+{
+    for (Connection* connection : liveConnections()) {
+        if (connection->isOpen())
+            connection->commitPending();
+    }
+}
+
+void Connection::settleGroup()
+{
+    if (!m_group || m_inTransaction || !m_group->isDue())
+        return;
+    if (m_analyzeAtWriteOut) {
+        for (const QString& table : tablesWithoutStatistics()) {
+            const QString sql = QStringLiteral("ANALYZE \"%1\"").arg(table);
+            StatementLog::record(m_logName, StatementLog::Kind::Execute, sql);
+            run(sql);
+        }
+    }
+    m_group->writeOut();
+}
+
+qint64 Connection::dataVersion()
+{
+    QSqlQuery query(m_db);
+    const QString sql = QStringLiteral("PRAGMA data_version");
+    if (!query.exec(sql) || !query.next())
+        throw DbError(sql, errorText(query.lastError()));
+    return query.value(0).toLongLong();
+}
+
+bool Connection::engineInTransaction() const
+{
+    sqlite3* handle = sqliteHandle(m_db);
+    return handle && sqlite3_get_autocommit(handle) == 0;
+}
+
+void Connection::noteFailure()
+{
+    if (m_group && m_group->isOpen() && !engineInTransaction()) {
+        m_group->forget();
+        m_inTransaction = false;
+    }
 }
 
 void Connection::requireOpen(const QString& sql) const
@@ -261,7 +346,16 @@ void Connection::requireOpen(const QString& sql) const
 qint64 Connection::execute(const QString& sql)
 {
     requireOpen(sql);
+    return write(sql);
+}
+
+qint64 Connection::write(const QString& sql)
+{
     StatementLog::record(m_logName, StatementLog::Kind::Execute, sql);
+    if (m_group) {
+        settleGroup();
+        m_group->join();
+    }
     return run(sql);
 }
 
@@ -274,6 +368,7 @@ qint64 Connection::run(const QString& sql)
     if (!m_statement->exec(sql)) {
         const QString message = errorText(m_statement->lastError());
         m_statement->finish();
+        noteFailure();
         throw DbError(sql, message);
     }
     const qint64 affected = m_statement->numRowsAffected();
@@ -302,7 +397,14 @@ void Connection::beginTrans()
     requireOpen(sql);
     if (m_inTransaction)
         throw DbError(sql, QStringLiteral("A transaction is already open on this connection."));
-    transactionStep(StatementLog::Kind::Begin, sql, &QSqlDatabase::transaction);
+    if (m_group) {
+        StatementLog::record(m_logName, StatementLog::Kind::Begin, sql);
+        settleGroup();
+        m_group->join();
+        run(QStringLiteral("SAVEPOINT ") + PartSavepoint);
+    } else {
+        transactionStep(StatementLog::Kind::Begin, sql, &QSqlDatabase::transaction);
+    }
     m_inTransaction = true;
 }
 
@@ -311,6 +413,13 @@ void Connection::commitTrans()
     requireOpen(QStringLiteral("COMMIT"));
     if (!m_inTransaction)
         throw DbError(QStringLiteral("COMMIT"), QStringLiteral("No transaction is open."));
+    if (m_group) {
+        StatementLog::record(m_logName, StatementLog::Kind::Commit, QStringLiteral("COMMIT"));
+        run(QStringLiteral("RELEASE ") + PartSavepoint);
+        m_inTransaction = false;
+        settleGroup();
+        return;
+    }
     transactionStep(StatementLog::Kind::Commit, QStringLiteral("COMMIT"), &QSqlDatabase::commit);
     m_inTransaction = false;
 }
@@ -321,15 +430,26 @@ void Connection::rollbackTrans()
     if (!m_inTransaction)
         throw DbError(QStringLiteral("ROLLBACK"), QStringLiteral("No transaction is open."));
     m_inTransaction = false;
-    transactionStep(StatementLog::Kind::Rollback, QStringLiteral("ROLLBACK"),
-                    &QSqlDatabase::rollback);
+    rollbackStep();
+}
+
+// A savepoint rolled back is still open; its release ends it with nothing of it kept.
+void Connection::rollbackStep()
+{
+    if (!m_group) {
+        transactionStep(StatementLog::Kind::Rollback, QStringLiteral("ROLLBACK"),
+                        &QSqlDatabase::rollback);
+        return;
+    }
+    StatementLog::record(m_logName, StatementLog::Kind::Rollback, QStringLiteral("ROLLBACK"));
+    run(QStringLiteral("ROLLBACK TO ") + PartSavepoint);
+    run(QStringLiteral("RELEASE ") + PartSavepoint);
 }
 
 void Connection::rollbackQuietly()
 {
     try {
-        transactionStep(StatementLog::Kind::Rollback, QStringLiteral("ROLLBACK"),
-                        &QSqlDatabase::rollback);
+        rollbackStep();
     } catch (const DbError&) {
         // Closing the connection ends the transaction all the same.
     }

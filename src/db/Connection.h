@@ -2,6 +2,7 @@
 
 #include "db/SqlDialect.h"
 #include "db/StatementLog.h"
+#include "db/WriteGroup.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -60,8 +61,14 @@ public:
 
     // Fails on a connection that is already open, as ADO does.
     void open();
-    // Closes the recordsets opened on it; an open transaction is not committed.
+    // Closes the recordsets opened on it; an open transaction is not committed. What ran
+    // outside it is written out first: when that fails, the connection is closed all the same
+    // and the failure goes to the caller.
     void close();
+    // The program ends: on the embedded engine the transaction in progress is rolled back and
+    // what ran before it written out, as the Access engine writes out its implicit
+    // transactions when a program ends. A server or an ODBC driver does what it does.
+    void closeAtExit();
     int state() const { return m_db.isValid() && m_db.isOpen() ? StateOpen : StateClosed; }
     bool isOpen() const { return state() == StateOpen; }
 
@@ -69,19 +76,30 @@ public:
     qint64 execute(const QString& sql);
 
     // On an SQLite engine, whichever driver reaches it, a transaction takes the write lock
-    // when it begins, waiting for another writer as long as a statement would.
+    // when it begins, waiting for another writer as long as a statement would. On the
+    // embedded engine it is a savepoint inside the connection's write group: all or nothing,
+    // rolled back alone.
     void beginTrans();
     void commitTrans();
     void rollbackTrans();
     bool inTransaction() const { return m_inTransaction; }
+
+    // Writes out what the connection has run so far, before the program waits on its
+    // operator; a transaction open stays open and is written out after its end. Nothing to
+    // do on other engines, which write each statement as it runs.
+    void commitPending();
+    // The same for every connection of this process, for a reader on a connection of its own
+    // that must see what they ran.
+    static void commitAllPending();
 
     // Whether the database has a table of that name, compared case-insensitively as Access
     // and SQL Server compare names.
     bool hasTable(const QString& name) const;
 
     // Writes the statistics the embedded engine plans its look-ups by, for each table that has
-    // rows and none yet. That is a write to the file, so a run asks for it once its checks have
-    // passed; other engines keep their own.
+    // rows and none yet, now and from then on whenever a group is written out. That is a write
+    // to the file, so a run asks for it once its checks have passed; other engines keep their
+    // own.
     void analyzeNewTables();
 
     SqlDialect dialect() const { return m_dialect; }
@@ -89,6 +107,8 @@ public:
     QString quote(const QString& text) const;
 
     QSqlDatabase& database() { return m_db; }
+    // The name QtSql knows this object by; no two Connection objects of a process share one.
+    const QString& name() const { return m_name; }
     // The name under which statements of this connection are logged: the database file.
     const QString& logName() const { return m_logName; }
 
@@ -100,14 +120,21 @@ private:
     void openSqlite(const QString& path);
     void openOdbc();
     void resetDatabase();
-    void applySqliteSettings();
-    void restoreJournalQuietly();
-    QString sqliteValue(const QString& sql);
     void runSqliteSetting(const QString& sql);
+    qint64 write(const QString& sql);
+    // Writes out a group that has held the lock long enough, between two transactions.
+    void settleGroup();
+    // After a failure: the engine ends its transaction itself after some, and the group
+    // with it.
+    void noteFailure();
+    bool engineInTransaction() const;
+    qint64 dataVersion();
     bool isEmptySqliteTable(const QString& table);
+    QStringList tablesWithoutStatistics();
     void transactionStep(StatementLog::Kind kind, const QString& sql,
                          bool (QSqlDatabase::*driverCall)());
     qint64 run(const QString& sql);
+    void rollbackStep();
     void rollbackQuietly();
 
     QString m_name;
@@ -120,8 +147,10 @@ private:
     std::unique_ptr<QSqlQuery> m_statement;
     SqlDialect m_dialect = SqlDialect::Other;
     bool m_sqliteEngine = false;
-    bool m_truncatedJournal = false;
     bool m_inTransaction = false;
+    // The embedded engine's write group; none on ODBC.
+    std::unique_ptr<WriteGroup> m_group;
+    bool m_analyzeAtWriteOut = false;
     std::vector<Recordset*> m_recordsets;
 };
 

@@ -65,6 +65,8 @@ void Recordset::open(const QString& sql, Connection& connection, CursorType, Loc
     if (!connection.isOpen())
         throw DbError(sql, QStringLiteral("Operation is not allowed when the object is closed."));
     StatementLog::record(connection.logName(), StatementLog::Kind::Query, sql);
+    // A read is a point between two statements, where a group that is due is written out.
+    connection.settleGroup();
     // The query object outlives a close: the look-up recordsets open thousands of times on one
     // connection, and a new object each time costs more than many of the look-ups.
     if (!m_query || m_connection != &connection) {
@@ -78,6 +80,7 @@ void Recordset::open(const QString& sql, Connection& connection, CursorType, Loc
         const QString message = m_query->lastError().text().trimmed();
         m_query->finish();
         m_prepared.clear();
+        connection.noteFailure();
         throw DbError(sql, message);
     }
     m_open = true;

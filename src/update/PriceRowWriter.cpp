@@ -71,7 +71,7 @@ void PriceRowWriter::executeAfterConnectionCheck(RunState& state, const QString&
 {
     state.strSQL = sql;
     if (state.cnADO2().state() != Connection::StateOpen)
-        state.window.showMessage(PriceWriters::MsgConnectionNotOpen(), MessageStyle::Plain);
+        state.showMessage(PriceWriters::MsgConnectionNotOpen(), MessageStyle::Plain);
     state.executeTarget(sql);
 }
 

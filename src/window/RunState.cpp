@@ -67,6 +67,28 @@ void RunState::openOnSource(Recordset& recordset, const QString& sql)
     recordset.open(strSQL, cnPriceList());
 }
 
+void RunState::showMessage(const QString& text, MessageStyle style)
+{
+    commitPending();
+    window.showMessage(text, style);
+}
+
+void RunState::commitPending()
+{
+    for (Connection* cn : {m_priceList.get(), m_target.get()}) {
+        if (cn && cn->isOpen())
+            cn->commitPending();
+    }
+}
+
+void RunState::closeAtExit()
+{
+    for (Connection* cn : {m_priceList.get(), m_target.get()}) {
+        if (cn)
+            cn->closeAtExit();
+    }
+}
+
 QString RunState::qt(const QString& text)
 {
     return cnADO2().quote(text);

@@ -3,14 +3,13 @@
 #include "db/Connection.h"
 #include "db/Recordset.h"
 #include "prepare/PrepareRecords.h"
+#include "window/WindowPort.h"
 
 #include <QString>
 #include <memory>
 #include <vector>
 
 namespace lostrand {
-
-class WindowPort;
 
 // One part row that matches the current price row.
 struct MatchedPart
@@ -77,6 +76,13 @@ struct RunState
     qint64 executeSource(const QString& sql);
     void openOnTarget(Recordset& recordset, const QString& sql);
     void openOnSource(Recordset& recordset, const QString& sql);
+    // A message box waits on the operator: what both connections have run is written out
+    // before it shows, and a failure to write goes to the caller instead of the box.
+    void showMessage(const QString& text, MessageStyle style);
+    void commitPending();
+    // The window closes and the program ends, also in the middle of a run.
+    void closeAtExit();
+
     // A text value for a statement on the target, quoted for its database.
     QString qt(const QString& text);
     // The same for the price-list file.

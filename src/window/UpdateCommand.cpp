@@ -66,17 +66,17 @@ void runWithLocations(RunState& state, const TransferPhases& phases)
     TargetConnection::OpenTargetConnection(state);
     if (TargetChecks::CheckDatabaseVersion(state) == 0) {
         closeBoth(state);
-        w.showMessage(QStringLiteral("กำหนด Vertion ของฐานข้อมูลผิด  ให้ติดต่อผู้ติดตั้งระบบ  หรือ  "
-                                     "ผู้จำหน่าย ValcorinSoft"),
-                      MessageStyle::Question);
+        state.showMessage(QStringLiteral("กำหนด Vertion ของฐานข้อมูลผิด  ให้ติดต่อผู้ติดตั้งระบบ  หรือ  "
+                                         "ผู้จำหน่าย ValcorinSoft"),
+                          MessageStyle::Question);
         return;
     }
     TargetChecks::FindBrandID(state);
     if (state.BrandID == 0) {
         closeBoth(state);
-        w.showMessage(QStringLiteral("ไม่สามารถหา Files ") + state.BrandName +
-                          QStringLiteral("ในฐานข้อมูล ไม่สามารถบันทึกได้"),
-                      MessageStyle::Question);
+        state.showMessage(QStringLiteral("ไม่สามารถหา Files ") + state.BrandName +
+                              QStringLiteral("ในฐานข้อมูล ไม่สามารถบันทึกได้"),
+                          MessageStyle::Question);
         return;
     }
     // Only now may the run write, and the first thing it writes is what the engine plans its
@@ -85,7 +85,7 @@ void runWithLocations(RunState& state, const TransferPhases& phases)
     state.cnADO2().analyzeNewTables();
     TransferDriver::RunTransfer(state, phases);
     closeBoth(state);
-    w.showMessage(QStringLiteral("เสร็จแล้วจ้า"), MessageStyle::Plain);
+    state.showMessage(QStringLiteral("เสร็จแล้วจ้า"), MessageStyle::Plain);
 }
 
 template <typename Step> void ignoringErrors(Step step)
@@ -108,6 +108,9 @@ void errorPath(RunState& state, const QString& reason)
     });
     ignoringErrors([&state] { state.rsMain.close(); });
     ignoringErrors([&state] { state.rsLookup.close(); });
+    // What ran before the failure stays, as each statement outside a transaction does; a
+    // group that cannot be written any more is rolled back and leaves the file as it was.
+    ignoringErrors([&state] { state.commitPending(); });
     state.window.showMessage(QStringLiteral("ไม่สามรถบันทึกได้"), MessageStyle::Plain);
 }
 
@@ -121,7 +124,7 @@ void UpdateCommand::cmdUpDate_Click(RunState& state, const TransferPhases& phase
         w.setPointer(Pointer::ArrowHourglass);
         w.setCommandEnabled(false);
         if (const auto problem = locationProblem(state))
-            w.showMessage(*problem, MessageStyle::Exclamation);
+            state.showMessage(*problem, MessageStyle::Exclamation);
         else
             runWithLocations(state, phases);
     } catch (const std::exception& error) {

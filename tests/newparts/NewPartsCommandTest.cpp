@@ -1,3 +1,4 @@
+#include "db/Connection.h"
 #include "db/StatementLog.h"
 #include "demo/DemoData.h"
 #include "demo/PriceListSchema.h"
@@ -25,8 +26,9 @@ const QPair<QString, MessageStyle> Finished{QStringLiteral("เสร็จแ�
 
 enum class Engine
 {
-    Embedded, // an Access target: the SQLite file on the embedded engine
-    Odbc      // a SQL Server target: the same file through the SQLite ODBC driver
+    Embedded,    // an Access target: the SQLite file on the embedded engine
+    EmbeddedWal, // the same, both files kept in WAL mode by their owner
+    Odbc         // a SQL Server target: the same file through the SQLite ODBC driver
 };
 
 // A "V.61" target of brand ZARAV (7) with two known parts, and a price list whose first table
@@ -94,7 +96,8 @@ protected:
     void press(const QString& source, const QString& target, Engine engine = Engine::Embedded,
                int timeoutSeconds = 0)
     {
-        window.setOption(QStringLiteral("optAccess"), engine == Engine::Embedded);
+        const bool access = engine != Engine::Odbc;
+        window.setOption(QStringLiteral("optAccess"), access);
         window.setText(QStringLiteral("txtServer"), QStringLiteral("localhost"));
         window.setText(QStringLiteral("txtuid"), QStringLiteral("sa"));
         window.setText(QStringLiteral("txtpwd"), QStringLiteral("Kel5093"));
@@ -102,8 +105,16 @@ protected:
                        timeoutSeconds == 0
                            ? target
                            : target + QStringLiteral(";Timeout=%1").arg(timeoutSeconds * 1000));
-        lostrand::test::CommandPress::press(window, source, target,
-                                            engine == Engine::Embedded ? timeoutSeconds : 0);
+        lostrand::test::CommandPress::press(window, source, target, access ? timeoutSeconds : 0);
+    }
+
+    // Both files in the journal mode their owner keeps them in.
+    void setJournalMode(const QString& mode) const
+    {
+        for (const QString& file : {targetPath, sourcePath})
+            ASSERT_EQ(TestDatabase::scalar(file, QStringLiteral("PRAGMA journal_mode=") + mode)
+                          .toString(),
+                      mode);
     }
 
     // What the import made, in a form two runs can be compared by.
@@ -184,10 +195,18 @@ TEST_F(NewPartsCommandTest, TheDemoImports)
     EXPECT_EQ(TestDatabase::scalar(paths.target, "Select Count(*) From PriceList").toInt(), 0);
 }
 
-// The import is killed in the middle of a part's transaction; the target stays whole, and a
-// second run finishes it as if nothing had happened.
-TEST_F(NewPartsCommandTest, AKilledImportLeavesNoHalfPartAndASecondRunCompletesIt)
+// The import is killed in the middle of a part's transaction, after some parts were written
+// out; the target stays whole, and a second run finishes it as if nothing had happened.
+class KilledImportTest : public NewPartsCommandTest,
+                         public ::testing::WithParamInterface<const char*>
 {
+};
+
+TEST_P(KilledImportTest, LeavesNoHalfPartAndASecondRunCompletesIt)
+{
+    GTEST_FLAG_SET(death_test_style, "fast");
+    const QString mode = QLatin1String(GetParam());
+    setJournalMode(mode);
     const QString referenceTarget = db.path(QStringLiteral("reference.accdb"));
     const QString referenceSource = db.path(QStringLiteral("reference.mdb"));
     ASSERT_TRUE(QFile::copy(targetPath, referenceTarget));
@@ -198,23 +217,25 @@ TEST_F(NewPartsCommandTest, AKilledImportLeavesNoHalfPartAndASecondRunCompletesI
 
     EXPECT_EXIT(
         {
+            int parts = 0;
             int altRows = 0;
-            StatementLog::install(
-                [&altRows](const QString&, StatementLog::Kind, const QString& sql, qint64) {
-                    // The seventh new part: its part row is written, its alternate row not yet.
-                    if (sql.startsWith(QLatin1String("Insert Into Alt7")) && ++altRows == 13)
-                        std::raise(SIGKILL);
-                });
+            StatementLog::install([&parts, &altRows](const QString&, StatementLog::Kind kind,
+                                                     const QString& sql, qint64) {
+                // The first parts are written out, as a group is once it has held the
+                // lock for a while; the seventh is killed with its part row written and
+                // its alternate row not yet.
+                if (kind == StatementLog::Kind::Begin && ++parts == 4)
+                    Connection::commitAllPending();
+                if (sql.startsWith(QLatin1String("Insert Into Alt7")) && ++altRows == 13)
+                    std::raise(SIGKILL);
+            });
             press(sourcePath, targetPath);
         },
         ::testing::KilledBySignal(SIGKILL), "");
 
     EXPECT_EQ(TestDatabase::scalar(targetPath, "PRAGMA integrity_check").toString(),
               QStringLiteral("ok"));
-    // Opened again, both files are in the journal mode they had before the run.
-    for (const QString& file : {targetPath, sourcePath})
-        EXPECT_EQ(TestDatabase::scalar(file, "PRAGMA journal_mode").toString(),
-                  QStringLiteral("delete"));
+    EXPECT_EQ(TestDatabase::scalar(targetPath, "PRAGMA journal_mode").toString(), mode);
     const int parts = TestDatabase::scalar(targetPath, "Select Count(*) From Pta7").toInt();
     EXPECT_GT(parts, 2);
     EXPECT_LT(parts, 2 + 2 * newParts);
@@ -235,6 +256,9 @@ TEST_F(NewPartsCommandTest, AKilledImportLeavesNoHalfPartAndASecondRunCompletesI
     EXPECT_EQ(window.messages, (QList<QPair<QString, MessageStyle>>{Finished}));
     EXPECT_EQ(contents(targetPath), reference);
 }
+
+INSTANTIATE_TEST_SUITE_P(JournalModes, KilledImportTest, ::testing::Values("delete", "wal"),
+                         [](const auto& param) { return std::string(param.param); });
 
 // A part listed twice at two prices still differs after the passes: the re-check collects the
 // row the main pass overwrote, the second pass applies it, and the listing shows the other.
@@ -348,6 +372,8 @@ protected:
                   {PriceListSchema::insertRow(QStringLiteral("PriceList_1"),
                                               row("A", "X-2", "260", "OTHER NAME"))});
         window.setCheck(QStringLiteral("chkLikelAt"), 1);
+        if (GetParam() == Engine::EmbeddedWal)
+            setJournalMode(QStringLiteral("wal"));
     }
     void TearDown() override { StatementLog::remove(); }
 
@@ -359,6 +385,7 @@ protected:
     }
 
     // The lock is taken at the point and held for the time given, or until the test lets go.
+    // The run leaves it free there, as it does whenever a group has been written out.
     void lockAt(const LockPoint& point, std::chrono::milliseconds hold)
     {
         auto seen = std::make_shared<int>(0);
@@ -369,6 +396,7 @@ protected:
             if (kind != point.kind || !database.contains(file) ||
                 !sql.startsWith(QLatin1String(point.text)) || ++*seen != point.occurrence)
                 return;
+            Connection::commitAllPending();
             other = std::make_unique<OtherWriter>(point.locksSource ? sourcePath : targetPath);
             EXPECT_TRUE(other->hold(hold)) << other->error().toStdString();
         });
@@ -411,7 +439,15 @@ protected:
 
 std::string engineName(const ::testing::TestParamInfo<Engine>& info)
 {
-    return info.param == Engine::Embedded ? "Embedded" : "Odbc";
+    switch (info.param) {
+    case Engine::Embedded:
+        return "Embedded";
+    case Engine::EmbeddedWal:
+        return "EmbeddedWal";
+    case Engine::Odbc:
+        break;
+    }
+    return "Odbc";
 }
 
 } // namespace
@@ -464,4 +500,5 @@ TEST_P(OtherWriterRunTest, ALockHeldPastTheTimeoutEndsTheRunWithNoHalfPart)
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, OtherWriterRunTest,
-                         ::testing::Values(Engine::Embedded, Engine::Odbc), engineName);
+                         ::testing::Values(Engine::Embedded, Engine::EmbeddedWal, Engine::Odbc),
+                         engineName);

@@ -1,5 +1,6 @@
 #include "support/TestDatabase.h"
 
+#include "db/Connection.h"
 #include "demo/SqliteFile.h"
 
 #include <QDir>
@@ -17,6 +18,7 @@ TestDatabase::TestDatabase()
 QString TestDatabase::create(const QString& fileName, const QStringList& statements)
 {
     const QString file = path(fileName);
+    Connection::commitAllPending();
     SqliteFile::execute(file, statements);
     return file;
 }
@@ -53,11 +55,13 @@ QString TestDatabase::sqlServerString(const QString& path)
 
 QList<QVariantList> TestDatabase::rows(const QString& path, const QString& sql)
 {
+    Connection::commitAllPending();
     return SqliteFile::rows(path, sql);
 }
 
 QVariant TestDatabase::scalar(const QString& path, const QString& sql)
 {
+    Connection::commitAllPending();
     return SqliteFile::scalar(path, sql);
 }
 

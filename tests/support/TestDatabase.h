@@ -10,7 +10,9 @@
 
 namespace lostrand::test {
 
-// A temporary folder of SQLite databases made by one test from SQL text.
+// A temporary folder of SQLite databases made by one test from SQL text. Its reads and writes
+// are another program's; they see what the program's own connections ran, since each first
+// has those written out, as a check after a run sees the file.
 class TestDatabase
 {
 public:

@@ -282,7 +282,9 @@ void frmTavrell::closeEvent(QCloseEvent* event)
 
 void frmTavrell::Form_Unload()
 {
-    // Nothing is closed, committed or rolled back here: the database drops what was open.
+    // Nothing of the run is committed here: the database layer drops the transaction in
+    // progress and writes out what ran before it, as the engine does when a program ends.
+    m_state.closeAtExit();
     exitHook()(0);
 }
 

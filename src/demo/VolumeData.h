@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace lostrand::bench {
+namespace lostrand {
 
 // A price list of N rows and a target of one label with M parts. The price list's tables hold
 // at most 10,000 rows each: 60% of the rows are known parts with a changed price (half of
@@ -14,7 +14,7 @@ namespace lostrand::bench {
 // parts from the program's own new-part writers (so their names, model links, bar codes and
 // groups are the program's), then half of them are marked updated; under "P.68 (Bar)" the
 // alternates of every tenth group also belong to a second brand, whose tables share them.
-class BenchData
+class VolumeData
 {
 public:
     static void write(const QString& priceList, const QString& target, const QString& label,
@@ -23,4 +23,4 @@ public:
     static QString brandName();
 };
 
-} // namespace lostrand::bench
+} // namespace lostrand

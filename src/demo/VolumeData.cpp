@@ -1,6 +1,6 @@
-#include "BenchData.h"
+#include "demo/VolumeData.h"
 
-#include "BenchWindow.h"
+#include "demo/HeadlessWindow.h"
 
 #include "demo/PriceListSchema.h"
 #include "demo/SqliteFile.h"
@@ -14,7 +14,7 @@
 #include <functional>
 #include <stdexcept>
 
-namespace lostrand::bench {
+namespace lostrand {
 
 namespace {
 
@@ -36,7 +36,7 @@ QString knownKind(int id)
 
 QStringList v61Target(int parts)
 {
-    QStringList s = TargetSchema::common(QStringLiteral("V.61"), BenchData::brandName(), Brand);
+    QStringList s = TargetSchema::common(QStringLiteral("V.61"), VolumeData::brandName(), Brand);
     s << TargetSchema::numberedLayout(QStringLiteral("V.61"), Brand);
     for (int id = 1; id <= parts; ++id) {
         const QString kind = knownKind(id);
@@ -118,9 +118,9 @@ PriceListRow seedRow(int i)
 
 void runProgram(const QString& priceList, const QString& target)
 {
-    BenchWindow window(priceList, target);
+    HeadlessWindow window(priceList, target);
     RunState state(window);
-    state.BrandName = BenchData::brandName();
+    state.BrandName = VolumeData::brandName();
     state.UpdateTexts = 1;
     UpdateCommand::cmdUpDate_Click(state, standardTransferPhases());
     if (window.lastMessage != QStringLiteral("เสร็จแล้วจ้า"))
@@ -156,7 +156,7 @@ QStringList shareWithSecondBrand(const QString& label)
 void seededTarget(const QString& targetPath, const QString& label, int parts)
 {
     const bool padded = VersionLabels::isPadded(label);
-    QStringList s = TargetSchema::common(label, BenchData::brandName(), Brand);
+    QStringList s = TargetSchema::common(label, VolumeData::brandName(), Brand);
     s << (padded ? TargetSchema::paddedLayout(label, Brand)
                  : TargetSchema::numberedLayout(label, Brand));
     SqliteFile::execute(targetPath, s);
@@ -211,13 +211,13 @@ PriceListRow repricedRow(int i, int parts)
 
 } // namespace
 
-QString BenchData::brandName()
+QString VolumeData::brandName()
 {
     return QStringLiteral("ZARAV");
 }
 
-void BenchData::write(const QString& priceList, const QString& targetPath, const QString& label,
-                      int rows, int parts)
+void VolumeData::write(const QString& priceList, const QString& targetPath, const QString& label,
+                       int rows, int parts)
 {
     if (label == QLatin1String("V.61"))
         SqliteFile::execute(targetPath, v61Target(parts));
@@ -228,4 +228,4 @@ void BenchData::write(const QString& priceList, const QString& targetPath, const
         [parts](int i) { return repricedRow(i, parts); });
 }
 
-} // namespace lostrand::bench
+} // namespace lostrand

@@ -4,17 +4,17 @@
 
 #include <QHash>
 
-namespace lostrand::bench {
+namespace lostrand {
 
 // The window as a run sees it, without widgets: the fields hold the locations, the status
 // lines only count their updates, the pump runs the event loop as the window's does.
-class BenchWindow : public WindowPort
+class HeadlessWindow : public WindowPort
 {
 public:
     // An Access target: the file's path.
-    BenchWindow(const QString& priceList, const QString& target);
+    HeadlessWindow(const QString& priceList, const QString& target);
     // A SQL Server target: the database field names it, the other server fields are filled.
-    static BenchWindow sqlServer(const QString& priceList, const QString& database);
+    static HeadlessWindow sqlServer(const QString& priceList, const QString& database);
 
     QString text(const QString& control) const override;
     void setText(const QString& control, const QString& text) override;
@@ -40,4 +40,4 @@ private:
     int m_gridRows = 30;
 };
 
-} // namespace lostrand::bench
+} // namespace lostrand

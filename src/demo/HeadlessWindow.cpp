@@ -1,21 +1,21 @@
-#include "BenchWindow.h"
+#include "demo/HeadlessWindow.h"
 
 #include <QCoreApplication>
 
-namespace lostrand::bench {
+namespace lostrand {
 
-BenchWindow::BenchWindow(const QString& priceList, const QString& target)
+HeadlessWindow::HeadlessWindow(const QString& priceList, const QString& target)
 {
     m_fields.insert(QStringLiteral("txtPriceList"), priceList);
     m_fields.insert(QStringLiteral("txtDataValcorin"), target);
 }
 
-QString BenchWindow::text(const QString& control) const
+QString HeadlessWindow::text(const QString& control) const
 {
     return m_fields.value(control);
 }
 
-void BenchWindow::setText(const QString& control, const QString& text)
+void HeadlessWindow::setText(const QString& control, const QString& text)
 {
     if (control == QLatin1String("txtQTY") || control == QLatin1String("txtPartNO"))
         ++statusUpdates;
@@ -23,9 +23,9 @@ void BenchWindow::setText(const QString& control, const QString& text)
         m_fields.insert(control, text);
 }
 
-BenchWindow BenchWindow::sqlServer(const QString& priceList, const QString& database)
+HeadlessWindow HeadlessWindow::sqlServer(const QString& priceList, const QString& database)
 {
-    BenchWindow window(priceList, QString());
+    HeadlessWindow window(priceList, QString());
     window.m_sqlServer = true;
     window.m_fields.insert(QStringLiteral("txtServer"), QStringLiteral("localhost"));
     window.m_fields.insert(QStringLiteral("txtdbq"), database);
@@ -34,24 +34,24 @@ BenchWindow BenchWindow::sqlServer(const QString& priceList, const QString& data
     return window;
 }
 
-bool BenchWindow::isOptionSet(const QString& control) const
+bool HeadlessWindow::isOptionSet(const QString& control) const
 {
     return control == QLatin1String(m_sqlServer ? "optSQL" : "optAccess");
 }
 
-int BenchWindow::checkValue(const QString&) const
+int HeadlessWindow::checkValue(const QString&) const
 {
     return 0;
 }
 
-void BenchWindow::pumpEvents()
+void HeadlessWindow::pumpEvents()
 {
     QCoreApplication::processEvents();
 }
 
-void BenchWindow::showMessage(const QString& text, MessageStyle)
+void HeadlessWindow::showMessage(const QString& text, MessageStyle)
 {
     lastMessage = text;
 }
 
-} // namespace lostrand::bench
+} // namespace lostrand
