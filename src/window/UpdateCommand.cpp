@@ -79,6 +79,8 @@ void runWithLocations(RunState& state, const TransferPhases& phases)
                       MessageStyle::Question);
         return;
     }
+    // The last check that can refuse the run; it ends on the error path, with nothing written.
+    TargetChecks::RequireBrandTableNames(state);
     // Only now may the run write, and the first thing it writes is what the engine plans its
     // look-ups by.
     state.cnPriceList().analyzeNewTables();
