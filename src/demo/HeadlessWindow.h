@@ -21,6 +21,7 @@ public:
     bool isOptionSet(const QString& control) const override;
     int checkValue(const QString& control) const override;
     void pumpEvents() override;
+    void paintNow() override {}
     void showMessage(const QString& text, MessageStyle style) override;
     void setPointer(Pointer) override {}
     void setCommandEnabled(bool) override {}

@@ -3,6 +3,7 @@
 #include "common/BlankText.h"
 #include "db/DbError.h"
 #include "window/RunState.h"
+#include "window/RunStop.h"
 #include "window/VersionLabels.h"
 
 namespace lostrand {
@@ -74,6 +75,15 @@ void TargetChecks::FindBrandIDByCar(RunState& state)
 {
     takeBrandID(state, brandSelect(QStringLiteral("Pta_BrandID"), QStringLiteral("BrandCar")) +
                            state.qt(state.BrandName));
+}
+
+void TargetChecks::RequireBrandTableNames(const RunState& state)
+{
+    const QString label = state.version();
+    if (VersionLabels::isPadded(label) && TableNames::paddedSuffix(label, state.BrandID).isEmpty())
+        throw RunStop(QStringLiteral("Brand number %1 has no table names under %2")
+                          .arg(state.BrandID)
+                          .arg(label));
 }
 
 } // namespace lostrand

@@ -7,7 +7,8 @@ namespace lostrand {
 struct RunState;
 
 // What a run learns from the target before it writes: its schema-version label and the
-// brand's number. Every statement runs on rsLookup over cnADO2, closed before the next one.
+// brand's number, and whether the brand's tables can be named. Every statement runs on
+// rsLookup over cnADO2, closed before the next one.
 class TargetChecks
 {
 public:
@@ -20,6 +21,10 @@ public:
     static void FindBrandIDByName(RunState& state);
     // In Pta_BrandID by BrandCar, for the padded-table layout; one try.
     static void FindBrandIDByCar(RunState& state);
+    // The padded layout names a brand's tables by two or three digits; a larger BrandID would
+    // leave the bare prefixes, and every write would land in another brand's tables. Stops the
+    // run (RunStop) then; needs DBVersion and BrandID set.
+    static void RequireBrandTableNames(const RunState& state);
 };
 
 } // namespace lostrand

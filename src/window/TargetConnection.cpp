@@ -69,6 +69,7 @@ void TargetConnection::OpenTargetAccess(RunState& state)
 
 void TargetConnection::Reconnect(RunState& state)
 {
+    state.window.paintNow();
     if (state.cnADO2().isOpen()) {
         state.cnADO2().close();
         state.releaseTarget();

@@ -15,8 +15,9 @@ public:
     static void OpenTargetConnection(RunState& state);
     // The Access target: one more try with the fallback password after any failure.
     static void OpenTargetAccess(RunState& state);
-    // Between statements of a run: close and release cnADO2 when it is open, then open a fresh
-    // one from the current fields, with statistics for the tables that have filled meanwhile.
+    // Between statements of a run: the window's latest texts on the screen first, as the open
+    // can block; then close and release cnADO2 when it is open and open a fresh one from the
+    // current fields, with statistics for the tables that have filled meanwhile.
     static void Reconnect(RunState& state);
 };
 

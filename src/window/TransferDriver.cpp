@@ -1,9 +1,7 @@
 #include "window/TransferDriver.h"
 
 #include "window/RunState.h"
-#include "window/RunStop.h"
 #include "window/TransferPhases.h"
-#include "window/VersionLabels.h"
 #include "window/WindowPort.h"
 
 namespace lostrand {
@@ -52,22 +50,10 @@ void createStagingTable(RunState& state, const StagingTypes& types)
     state.executeTarget(QStringLiteral("CREATE INDEX PriceList_Kind ON PriceList (Kind) "));
 }
 
-// The padded layout names a brand's tables by two or three digits; a larger brand number
-// would leave bare prefixes, and every write would land in another brand's tables.
-void requireBrandTableNames(const RunState& state)
-{
-    const QString label = state.version();
-    if (VersionLabels::isPadded(label) && TableNames::paddedSuffix(label, state.BrandID).isEmpty())
-        throw RunStop(QStringLiteral("Brand number %1 has no table names under %2")
-                          .arg(state.BrandID)
-                          .arg(label));
-}
-
 } // namespace
 
 void TransferDriver::RunTransfer(RunState& state, const TransferPhases& phases)
 {
-    requireBrandTableNames(state);
     WindowPort& w = state.window;
     // The listing writes from the first row down and only when something differs; without this
     // an earlier run's rows would stand in the grid as if they were this run's.

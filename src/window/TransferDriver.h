@@ -9,7 +9,8 @@ struct TransferPhases;
 class TransferDriver
 {
 public:
-    // Needs cnPriceList and cnADO2 open, DBVersion and BrandID set. Reads chkCreateTable,
+    // Needs cnPriceList and cnADO2 open, DBVersion and BrandID set, and the brand's tables
+    // named (TargetChecks::RequireBrandTableNames). Reads chkCreateTable,
     // optAccess and chkLikelAt at the moment it needs them; errors go to the caller.
     static void RunTransfer(RunState& state, const TransferPhases& phases);
     // The staging table PriceList made anew, with the Access or the SQL Server types; its

@@ -62,6 +62,8 @@ void runWithLocations(RunState& state, const TransferPhases& phases)
     w.setText(QStringLiteral("txtQTY"),
               QStringLiteral("กำลังย้าน  Price ") + state.BrandName + QStringLiteral("  ชั่วคราว"));
     w.pumpEvents();
+    // Opening the files can take seconds on a shared drive or behind another program's lock.
+    w.paintNow();
     TargetConnection::OpenSourceConnection(state);
     TargetConnection::OpenTargetConnection(state);
     if (TargetChecks::CheckDatabaseVersion(state) == 0) {
@@ -79,6 +81,8 @@ void runWithLocations(RunState& state, const TransferPhases& phases)
                           MessageStyle::Question);
         return;
     }
+    // The last check that can refuse the run; it ends on the error path, with nothing written.
+    TargetChecks::RequireBrandTableNames(state);
     // Only now may the run write, and the first thing it writes is what the engine plans its
     // look-ups by.
     state.cnPriceList().analyzeNewTables();

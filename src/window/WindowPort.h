@@ -35,7 +35,13 @@ public:
     // Check boxes (chkCreateTable, chkLikelAt): 1 when set, else 0.
     virtual int checkValue(const QString& control) const = 0;
 
+    // The pump may keep the screen to its own pace, so a text set just before it can wait
+    // there for a later pump.
     virtual void pumpEvents() = 0;
+    // The next step may block (a file opening on a slow shared drive or behind another
+    // program's lock): what the status lines and the grid hold goes on the screen now, so the
+    // operator sees what the run waits for. Handles no other event.
+    virtual void paintNow() = 0;
     // A modal box with an OK button only; returns when the operator closed it.
     virtual void showMessage(const QString& text, MessageStyle style) = 0;
     virtual void setPointer(Pointer pointer) = 0;

@@ -4,6 +4,7 @@
 #include "support/FakeWindow.h"
 #include "support/TestDatabase.h"
 #include "window/RunState.h"
+#include "window/RunStop.h"
 
 #include <gtest/gtest.h>
 
@@ -172,6 +173,30 @@ TEST_F(TargetChecksTest, AMissingTableOrANullNumberEndsTheRun)
     TargetChecks::CheckDatabaseVersion(state);
     EXPECT_THROW(TargetChecks::FindBrandID(state), DbError);
     EXPECT_FALSE(state.rsLookup.isOpen());
+}
+
+// Two digits under "P.66 (Bar)", three under "P.68 (Bar)"; the numbered layout has no bound.
+TEST_F(TargetChecksTest, APaddedBrandNumberWithoutTableNamesStopsTheRun)
+{
+    struct Case
+    {
+        QString label;
+        int brand;
+        bool named;
+    };
+    const Case cases[] = {
+        {"P.66 (Bar)", 99, true},  {"P.66 (Bar)", 100, false},  {"P.68 (Bar)", 100, true},
+        {"P.68 (Bar)", 999, true}, {"P.68 (Bar)", 1000, false}, {"V.31", 1000, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.label + QLatin1Char(' ') + QString::number(c.brand)).toStdString());
+        state.DBVersion = c.label;
+        state.BrandID = c.brand;
+        if (c.named)
+            EXPECT_NO_THROW(TargetChecks::RequireBrandTableNames(state));
+        else
+            EXPECT_THROW(TargetChecks::RequireBrandTableNames(state), RunStop);
+    }
 }
 
 } // namespace

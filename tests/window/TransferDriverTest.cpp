@@ -2,7 +2,6 @@
 
 #include "db/DbError.h"
 #include "demo/SqliteFile.h"
-#include "window/RunStop.h"
 #include "window/TransferDriver.h"
 
 #include <gtest/gtest.h>
@@ -219,37 +218,6 @@ TEST_F(TransferDriverTest, EmptyingATargetWithoutTheTableFailsBeforeAnyPass)
     openBoth(QStringLiteral("V.31"), 7);
     EXPECT_THROW(TransferDriver::RunTransfer(state, recorded.phases()), DbError);
     EXPECT_TRUE(recorded.calls.isEmpty());
-}
-
-TEST_F(TransferDriverTest, APaddedBrandNumberWithoutTableNamesStopsBeforeAnyWrite)
-{
-    struct Case
-    {
-        QString label;
-        int brand;
-        bool runs;
-    };
-    const Case cases[] = {
-        {"P.66 (Bar)", 99, true},  {"P.66 (Bar)", 100, false},  {"P.68 (Bar)", 100, true},
-        {"P.68 (Bar)", 999, true}, {"P.68 (Bar)", 1000, false}, {"V.31", 1000, true},
-    };
-    openBoth(QStringLiteral("V.31"), 7);
-    for (const Case& c : cases) {
-        SCOPED_TRACE((c.label + QLatin1Char(' ') + QString::number(c.brand)).toStdString());
-        queue(c.brand, QStringLiteral("X"));
-        recorded.calls.clear();
-        state.DBVersion = c.label;
-        state.BrandID = c.brand;
-        if (c.runs) {
-            TransferDriver::RunTransfer(state, recorded.phases());
-            EXPECT_EQ(queued(c.brand), 0);
-        } else {
-            EXPECT_THROW(TransferDriver::RunTransfer(state, recorded.phases()), RunStop);
-            EXPECT_EQ(queued(c.brand), 1);
-            EXPECT_TRUE(recorded.calls.isEmpty());
-        }
-        exec(QStringLiteral("Delete From PriceList"));
-    }
 }
 
 } // namespace

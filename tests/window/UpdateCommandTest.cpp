@@ -362,24 +362,32 @@ TEST_F(UpdateCommandTest, ARefusedRunLeavesBothFilesByteForByteAsTheyWere)
         const char* why;
         QString label;
         QString brand;
+        int brandId;
         bool sourceMissing;
         Message message;
     };
     const Case cases[] = {
-        {"a wrong label", QStringLiteral("p.45 (bar)"), QStringLiteral("ZARAV"), false,
+        {"a wrong label", QStringLiteral("p.45 (bar)"), QStringLiteral("ZARAV"), 7, false,
          WrongVersion},
-        {"a missing brand", QStringLiteral("V.31"), QStringLiteral("NISSAN"), false, BrandNotFound},
+        {"a missing brand", QStringLiteral("V.31"), QStringLiteral("NISSAN"), 7, false,
+         BrandNotFound},
         {"a missing price list",
          QStringLiteral("V.31"),
          QStringLiteral("ZARAV"),
+         7,
          true,
          {QStringLiteral("ที่จัดเก็บข้อมูล  PriceList_ZARAV.mdb  หาไม่พบ"), MessageStyle::Exclamation}},
+        {"a two-digit layout's brand 100", QStringLiteral("P.66 (Bar)"), QStringLiteral("ZARAV"),
+         100, false, CannotSave},
+        {"a three-digit layout's brand 1000", QStringLiteral("P.68 (Bar)"), QStringLiteral("ZARAV"),
+         1000, false, CannotSave},
     };
     for (const QString& mode : {QStringLiteral("delete"), QStringLiteral("wal")}) {
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(c.why) + " in " + mode.toStdString());
             QFile::remove(target);
-            db.create(QStringLiteral("Valcorin.accdb"), TargetSchema::common(c.label, c.brand, 7));
+            db.create(QStringLiteral("Valcorin.accdb"),
+                      TargetSchema::common(c.label, c.brand, c.brandId));
             setJournalMode(mode);
             window.setText(QStringLiteral("txtPriceList"),
                            c.sourceMissing ? db.path(QStringLiteral("none.mdb")) : source);
@@ -387,8 +395,14 @@ TEST_F(UpdateCommandTest, ARefusedRunLeavesBothFilesByteForByteAsTheyWere)
             window.messages.clear();
             press();
             EXPECT_EQ(window.messages, QList<Message>{c.message});
+            if (c.message == CannotSave) {
+                expectStopped();
+                // The error path leaves the connections open; the program's end closes them.
+                closeBoth();
+            } else {
+                expectIdle();
+            }
             EXPECT_EQ(folderContents(), before);
-            expectIdle();
         }
     }
 }

@@ -350,6 +350,13 @@ void frmTavrell::pumpEvents()
     QCoreApplication::processEvents();
 }
 
+void frmTavrell::paintNow()
+{
+    refreshDisplay();
+    // A paint of its own, not the frame's: the next pump may come only after the step blocks.
+    repaint();
+}
+
 // A message, the pointer and the button come at the ends of a run: the screen shows the run's
 // last state with them.
 void frmTavrell::showMessage(const QString& text, MessageStyle style)

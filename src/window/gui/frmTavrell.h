@@ -46,6 +46,7 @@ public:
     bool isOptionSet(const QString& control) const override;
     int checkValue(const QString& control) const override;
     void pumpEvents() override;
+    void paintNow() override;
     void showMessage(const QString& text, MessageStyle style) override;
     void setPointer(Pointer pointer) override;
     void setCommandEnabled(bool enabled) override;

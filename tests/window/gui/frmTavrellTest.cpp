@@ -1,4 +1,5 @@
 #include "window/gui/frmTavrell.h"
+#include "db/Connection.h"
 #include "demo/DemoData.h"
 #include "demo/PriceListSchema.h"
 #include "demo/SqliteFile.h"
@@ -6,12 +7,14 @@
 #include "support/TestDatabase.h"
 #include "transfer/ChangeReports.h"
 #include "window/RunStop.h"
+#include "window/TargetConnection.h"
 #include "window/gui/FlexGrid.h"
 #include "window/gui/MessageBox.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -20,6 +23,7 @@
 #include <QRadioButton>
 #include <QStyleOption>
 #include <QThread>
+#include <QWindow>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -67,6 +71,26 @@ const Design Controls[] = {
     {"msgDetail", "lostrand::FlexGrid", 120, 4680, 14895, 5610, 0, false},
 };
 
+// The text a box held at each of its paint events: what the screen showed.
+class PaintedTexts : public QObject
+{
+public:
+    explicit PaintedTexts(QLineEdit* box) : m_box(box) { box->installEventFilter(this); }
+    QString last() const { return m_texts.isEmpty() ? QString() : m_texts.last(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_box && event->type() == QEvent::Paint)
+            m_texts.append(m_box->text());
+        return false;
+    }
+
+private:
+    QLineEdit* m_box;
+    QStringList m_texts;
+};
+
 class frmTavrellTest : public ::testing::Test
 {
 protected:
@@ -81,6 +105,7 @@ protected:
     {
         MessageBox::setCapture(nullptr);
         frmTavrell::setExitHook(nullptr);
+        Connection::setOpenHook(nullptr);
     }
 
     template <typename T> T* find(frmTavrell& w, const char* name) const
@@ -92,6 +117,17 @@ protected:
     QString textOf(frmTavrell& w, const char* name) const
     {
         return find<QLineEdit>(w, name)->text();
+    }
+    // Shown, and on the screen, so its controls get paint events.
+    static void showExposed(frmTavrell& w)
+    {
+        w.show();
+        QElapsedTimer waited;
+        waited.start();
+        while (!w.windowHandle()->isExposed() && waited.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        ASSERT_TRUE(w.windowHandle()->isExposed());
+        QCoreApplication::processEvents();
     }
     // A price list and a target for this build's brand, named in the window's fields.
     void pointAtDatabases(frmTavrell& w)
@@ -365,6 +401,36 @@ TEST_F(frmTavrellTest, TheStatusLinesKeepUpAndEndOnTheRunsLastTexts)
     EXPECT_EQ(messages.last(), (Message{QStringLiteral("เสร็จแล้วจ้า"), MessageStyle::Plain}));
     EXPECT_EQ(textOf(w, "txtQTY"), QStringLiteral("the last"));
     EXPECT_EQ(textOf(w, "txtPartNO"), QStringLiteral("A-last"));
+}
+
+// Opening a file can block for seconds; the text set just before is on the screen when the
+// opening begins, even when its pump fell inside the window's frame and painted nothing.
+TEST_F(frmTavrellTest, TheTextBeforeEachOpeningIsOnTheScreenWhenItBegins)
+{
+    const QString reconnecting = QStringLiteral("before the reconnect");
+    frmTavrell w(BuildConstants::current(), quietPhases([&reconnecting](RunState& s) {
+                     s.window.setText(QStringLiteral("txtQTY"), reconnecting);
+                     s.window.pumpEvents();
+                     TargetConnection::Reconnect(s);
+                 }));
+    showExposed(w);
+    pointAtDatabases(w);
+    auto* qty = find<QLineEdit>(w, "txtQTY");
+    const PaintedTexts painted(qty);
+    QStringList shownAtOpen;
+    QStringList paintedAtOpen;
+    Connection::setOpenHook([&](const QString&) {
+        shownAtOpen.append(qty->text());
+        paintedAtOpen.append(painted.last());
+    });
+    find<QPushButton>(w, "cmdUpDate")->click();
+    Connection::setOpenHook(nullptr);
+    ASSERT_EQ(messages.last(), (Message{QStringLiteral("เสร็จแล้วจ้า"), MessageStyle::Plain}));
+    // The source, the target, the reconnect of the target.
+    const QString first = QStringLiteral("กำลังย้าน  Price ZARAV  ชั่วคราว");
+    const QStringList expected{first, first, reconnecting};
+    EXPECT_EQ(shownAtOpen, expected);
+    EXPECT_EQ(paintedAtOpen, expected);
 }
 
 TEST_F(frmTavrellTest, AServerSiteBuildOpensOnItsServerFields)
