@@ -2,12 +2,24 @@
 #include "demo/VolumeData.h"
 #include "support/CommandPress.h"
 #include "support/FakeWindow.h"
+#include "support/ImportChecks.h"
 #include "support/TestDatabase.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 using namespace lostrand;
 using lostrand::test::FakeWindow;
+using lostrand::test::ImportChecks;
 using lostrand::test::TestDatabase;
 
 namespace {
@@ -37,7 +49,13 @@ protected:
         window.setCheck(QStringLiteral("chkLikelAt"), 1);
     }
 
-    void press() { lostrand::test::CommandPress::press(window, priceList, target); }
+    void press() { press(priceList, target); }
+    void press(const QString& source, const QString& targetFile)
+    {
+        lostrand::test::CommandPress::press(window, source, targetFile);
+    }
+
+    static QStringList contents(const QString& file) { return ImportChecks::contents(file); }
 
     TestDatabase db;
     QString priceList;
@@ -64,6 +82,89 @@ TEST_P(SharedFileTest, AProgramThatWritesNowAndThenNeverGivesUp)
     EXPECT_EQ(window.messages, (QList<QPair<QString, MessageStyle>>{Finished}));
     EXPECT_EQ(other.failures(), 0) << other.errors().join(QLatin1Char('\n')).toStdString();
     EXPECT_GE(other.writes(), 10);
+}
+
+namespace {
+
+// A file system of its own for this process, in memory, with `room` bytes left once the files
+// are in it: the rest is taken by a file of nothing, as by the other files of a full disk.
+bool mountFullDisk(const QString& folder, const QStringList& files, qint64 room)
+{
+    if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr))
+        return false;
+    QDir().mkpath(folder);
+    if (mount("tmpfs", folder.toLocal8Bit().constData(), "tmpfs", 0, "size=64m") != 0)
+        return false;
+    for (const QString& file : files)
+        QFile::copy(file, QDir(folder).filePath(QFileInfo(file).fileName()));
+    struct statvfs space
+    {
+    };
+    statvfs(folder.toLocal8Bit().constData(), &space);
+    const qint64 fill = static_cast<qint64>(space.f_bavail) * space.f_frsize - room;
+    const int fd = open(QDir(folder).filePath(QStringLiteral("filler")).toLocal8Bit().constData(),
+                        O_CREAT | O_WRONLY, 0644);
+    const QByteArray block(1 << 16, '\0');
+    for (qint64 written = 0; written < fill;) {
+        const ssize_t n =
+            write(fd, block.constData(),
+                  static_cast<size_t>(std::min<qint64>(block.size(), fill - written)));
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    close(fd);
+    return true;
+}
+
+} // namespace
+
+// The disk fills in the middle of an import: the run ends on the error path, the target stays
+// whole with no half part, and a second run on a disk with room ends as an uninterrupted one.
+TEST_P(SharedFileTest, AFullDiskEndsOnTheErrorPathWithTheFileWhole)
+{
+    GTEST_FLAG_SET(death_test_style, "fast");
+    makeFiles(2000, 2000);
+    const QString referenceTarget = db.path(QStringLiteral("reference.accdb"));
+    const QString referenceSource = db.path(QStringLiteral("reference.mdb"));
+    ASSERT_TRUE(QFile::copy(target, referenceTarget));
+    ASSERT_TRUE(QFile::copy(priceList, referenceSource));
+    press(referenceSource, referenceTarget);
+    ASSERT_EQ(window.messages, (QList<QPair<QString, MessageStyle>>{Finished}));
+    window.messages.clear();
+
+    const QString disk = db.path(QStringLiteral("disk"));
+    const QString full = db.path(QStringLiteral("after"));
+    QDir().mkpath(full);
+    const auto run = [&] {
+        if (!mountFullDisk(disk, {priceList, target}, 256 * 1024)) {
+            fprintf(stderr, "NO FILE SYSTEM OF ITS OWN: %s\n", std::strerror(errno));
+            std::_Exit(2);
+        }
+        press(QDir(disk).filePath(QFileInfo(priceList).fileName()),
+              QDir(disk).filePath(QFileInfo(target).fileName()));
+        for (const auto& m : window.messages)
+            fprintf(stderr, "MESSAGE %s\n", qPrintable(m.first));
+        // What the disk holds, for the test to look at.
+        for (const QString& name : QDir(disk).entryList(QDir::Files))
+            if (name != QLatin1String("filler"))
+                QFile::copy(QDir(disk).filePath(name), QDir(full).filePath(name));
+        std::_Exit(0);
+    };
+    EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "MESSAGE ไม่สามรถบันทึกได้");
+    const QString after = QDir(full).filePath(QFileInfo(target).fileName());
+    ASSERT_TRUE(QFile::exists(after)) << "the child could not have a disk of its own";
+    // A WAL file keeps what was committed in its log until the file has room for it.
+    if (QLatin1String(GetParam()) == QLatin1String("delete")) {
+        EXPECT_EQ(QDir(full).entryList(QDir::Files),
+                  QStringList({QFileInfo(priceList).fileName(), QFileInfo(target).fileName()}));
+    }
+    ImportChecks::expectWholeParts(after);
+    EXPECT_NE(contents(after), contents(referenceTarget)) << "the disk never filled";
+
+    press(QDir(full).filePath(QFileInfo(priceList).fileName()), after);
+    EXPECT_EQ(window.messages, (QList<QPair<QString, MessageStyle>>{Finished}));
+    EXPECT_EQ(contents(after), contents(referenceTarget));
 }
 
 INSTANTIATE_TEST_SUITE_P(JournalModes, SharedFileTest, ::testing::Values("delete", "wal"),

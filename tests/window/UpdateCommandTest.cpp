@@ -1,6 +1,7 @@
 #include "RunFixture.h"
 
 #include "db/DbError.h"
+#include "db/Recordset.h"
 #include "demo/SqliteFile.h"
 #include "window/RunStop.h"
 #include "window/UpdateCommand.h"
@@ -407,9 +408,10 @@ TEST_F(UpdateCommandTest, ARefusedRunLeavesBothFilesByteForByteAsTheyWere)
     }
 }
 
-// Whatever a run sets for speed belongs to its connections: the files end it with the journal
-// mode they had, and during it a file in a rollback mode gets no memory shared between programs.
-TEST_F(UpdateCommandTest, EveryRunEndsWithTheJournalModeTheFileHad)
+// A run never switches the journal mode of a file, and no journal or other file stays beside
+// either file after any of its exits: a rollback journal is gone as soon as the run has written
+// out what it ran, WAL's own files when the program closes the file.
+TEST_F(UpdateCommandTest, EveryExitLeavesNothingBesideTheFiles)
 {
     struct Exit
     {
@@ -430,26 +432,34 @@ TEST_F(UpdateCommandTest, EveryRunEndsWithTheJournalModeTheFileHad)
             db.create(QStringLiteral("Valcorin.accdb"),
                       TargetSchema::common(QStringLiteral("V.31"), exit.brand, 7));
             setJournalMode(mode);
-            const QStringList before = QDir(db.folder()).entryList(QDir::Files);
-            recorded.actions.insert(QStringLiteral("ProcessPriceListTables"),
-                                    [this, &mode, &exit](RunState& s) {
-                                        s.executeSource(QStringLiteral("Delete From PriceListAll"));
-                                        s.executeTarget(QStringLiteral("Delete From LastID"));
-                                        if (mode == QLatin1String("delete")) {
-                                            EXPECT_FALSE(QFile::exists(source + "-shm"));
-                                            EXPECT_FALSE(QFile::exists(target + "-shm"));
-                                        }
-                                        if (exit.fails)
-                                            throw RunStop(QStringLiteral("stopped"));
-                                    });
+            const QStringList before = QDir(db.folder()).entryList(QDir::Files | QDir::Hidden);
+            QStringList modesSeen;
+            recorded.actions.insert(
+                QStringLiteral("ProcessPriceListTables"), [&modesSeen, &exit](RunState& s) {
+                    s.executeSource(QStringLiteral("Delete From PriceListAll"));
+                    s.executeTarget(QStringLiteral("Delete From LastID"));
+                    for (Connection* cn : {&s.cnPriceList(), &s.cnADO2()}) {
+                        Recordset rs;
+                        rs.open(QStringLiteral("PRAGMA journal_mode"), *cn);
+                        modesSeen << rs.value(QStringLiteral("journal_mode")).toString();
+                    }
+                    if (exit.fails)
+                        throw RunStop(QStringLiteral("stopped"));
+                });
             window.messages.clear();
             press();
             EXPECT_EQ(window.messages, QList<Message>{exit.message});
-            EXPECT_EQ(journalMode(source), mode);
-            EXPECT_EQ(journalMode(target), mode);
+            if (exit.message != BrandNotFound) {
+                EXPECT_EQ(modesSeen, QStringList({mode, mode}));
+            }
+            if (mode == QLatin1String("delete")) {
+                EXPECT_EQ(QDir(db.folder()).entryList(QDir::Files | QDir::Hidden), before);
+            }
             // The error path leaves the connections open; the program's end closes them.
             closeBoth();
-            EXPECT_EQ(QDir(db.folder()).entryList(QDir::Files), before);
+            EXPECT_EQ(QDir(db.folder()).entryList(QDir::Files | QDir::Hidden), before);
+            EXPECT_EQ(journalMode(source), mode);
+            EXPECT_EQ(journalMode(target), mode);
         }
     }
 }

@@ -1,9 +1,12 @@
 #include "window/gui/frmTavrell.h"
 #include "db/Connection.h"
+#include "db/StatementLog.h"
 #include "demo/DemoData.h"
 #include "demo/PriceListSchema.h"
 #include "demo/SqliteFile.h"
 #include "demo/TargetSchema.h"
+#include "demo/VolumeData.h"
+#include "support/ImportChecks.h"
 #include "support/TestDatabase.h"
 #include "transfer/ChangeReports.h"
 #include "window/RunStop.h"
@@ -28,6 +31,7 @@
 #include <gtest/gtest.h>
 
 using namespace lostrand;
+using lostrand::test::ImportChecks;
 using lostrand::test::TestDatabase;
 
 namespace {
@@ -145,6 +149,27 @@ protected:
         const auto nothing = [](RunState&) {};
         return {std::move(first), nothing, [](RunState&) -> qint16 { return 0; },
                 nothing,          nothing, nothing};
+    }
+
+    // A fresh price list and a "V.31" target with a bare part table, in the journal mode given.
+    void makeSmallFiles(const char* mode)
+    {
+        QDir(db.folder()).removeRecursively();
+        QDir().mkpath(db.folder());
+        source = db.create(QStringLiteral("PriceList_ZARAV.mdb"), PriceListSchema::createFile());
+        target =
+            db.create(QStringLiteral("Valcorin.accdb"),
+                      TargetSchema::common(QStringLiteral("V.31"), QStringLiteral("ZARAV"), 7));
+        SqliteFile::execute(target, {QStringLiteral("Create Table Pta7 (PartID Long)")});
+        setJournalMode(mode);
+    }
+    void setJournalMode(const char* mode) const
+    {
+        for (const QString& file : {source, target})
+            ASSERT_EQ(TestDatabase::scalar(file, QStringLiteral("PRAGMA journal_mode=") +
+                                                     QLatin1String(mode))
+                          .toString(),
+                      QLatin1String(mode));
     }
 
     TestDatabase db;
@@ -505,41 +530,139 @@ TEST_F(frmTavrellTest, ClosingTheWindowEndsTheProgramAndCannotBeRefused)
 
 using frmTavrellDeathTest = frmTavrellTest;
 
-TEST_F(frmTavrellDeathTest, AClosedWindowInTheMiddleOfARunCommitsNothing)
+namespace {
+
+// The window of a child process, pointed at the two files; a message box only prints.
+struct ChildWindow
 {
-    // The child is a fork of this process, so it writes to the files this test looks at.
-    GTEST_FLAG_SET(death_test_style, "fast");
-    source = db.create(QStringLiteral("PriceList_ZARAV.mdb"), PriceListSchema::createFile());
-    target = db.create(QStringLiteral("Valcorin.accdb"),
-                       TargetSchema::common(QStringLiteral("V.31"), QStringLiteral("ZARAV"), 7));
-    SqliteFile::execute(target, {QStringLiteral("Create Table Pta7 (PartID Long)")});
-    const auto run = [this] {
+    ChildWindow(const QString& priceList, const QString& targetFile, TransferPhases phases)
+        : w(BuildConstants::current(), std::move(phases))
+    {
         MessageBox::setCapture([](const QString& text, MessageStyle) {
             fprintf(stderr, "MESSAGE %s\n", qPrintable(text));
         });
         frmTavrell::setExitHook(nullptr);
-        frmTavrell* window = nullptr;
-        frmTavrell w(BuildConstants::current(), quietPhases([&window](RunState& s) {
-                         s.cnADO2().beginTrans();
-                         s.executeTarget(QStringLiteral("Insert Into Pta7 Values (1)"));
-                         // The operator closes the window while the run pumps its events.
-                         QMetaObject::invokeMethod(window, "close", Qt::QueuedConnection);
-                         s.window.pumpEvents();
-                         fprintf(stderr, "THE RUN WENT ON\n");
-                     }));
-        window = &w;
         w.show();
-        w.findChild<QLineEdit*>(QStringLiteral("txtPriceList"))->setText(source);
-        w.findChild<QLineEdit*>(QStringLiteral("txtDataValcorin"))->setText(target);
-        w.findChild<QPushButton*>(QStringLiteral("cmdUpDate"))->click();
-    };
-    EXPECT_EXIT(run(), ::testing::ExitedWithCode(0),
-                ::testing::AllOf(::testing::Not(::testing::HasSubstr("MESSAGE")),
-                                 ::testing::Not(::testing::HasSubstr("THE RUN WENT ON"))));
-    EXPECT_EQ(TestDatabase::scalar(target, QStringLiteral("Select Count(*) From Pta7")).toInt(), 0);
-    for (const QString& file : {target, source})
-        EXPECT_EQ(TestDatabase::scalar(file, QStringLiteral("PRAGMA journal_mode")).toString(),
-                  QStringLiteral("delete"));
+        w.findChild<QLineEdit*>(QStringLiteral("txtPriceList"))->setText(priceList);
+        w.findChild<QLineEdit*>(QStringLiteral("txtDataValcorin"))->setText(targetFile);
+    }
+    void press() { w.findChild<QPushButton*>(QStringLiteral("cmdUpDate"))->click(); }
+    // The operator closes the window; the run notices at its next pump of events.
+    void closeSoon() { QMetaObject::invokeMethod(&w, "close", Qt::QueuedConnection); }
+
+    frmTavrell w;
+};
+
+const char* const JournalModes[] = {"delete", "wal"};
+
+} // namespace
+
+// The window closes while a part's transaction is open: the part is not kept, what ran before
+// it is, and no journal or other file is left beside either file.
+TEST_F(frmTavrellDeathTest, AClosedWindowInTheMiddleOfARunKeepsWhatRanBeforeThePart)
+{
+    // The child is a fork of this process, so it writes to the files this test looks at.
+    GTEST_FLAG_SET(death_test_style, "fast");
+    for (const char* mode : JournalModes) {
+        SCOPED_TRACE(mode);
+        makeSmallFiles(mode);
+        const QStringList files = QDir(db.folder()).entryList(QDir::Files | QDir::Hidden);
+        const auto run = [this] {
+            ChildWindow* child = nullptr;
+            ChildWindow window(source, target, quietPhases([&child](RunState& s) {
+                                   s.executeSource(QStringLiteral("Delete From PriceListAll"));
+                                   s.executeTarget(QStringLiteral("Insert Into Pta7 Values (1)"));
+                                   s.cnADO2().beginTrans();
+                                   s.executeTarget(QStringLiteral("Insert Into Pta7 Values (2)"));
+                                   child->closeSoon();
+                                   s.window.pumpEvents();
+                                   fprintf(stderr, "THE RUN WENT ON\n");
+                               }));
+            child = &window;
+            window.press();
+        };
+        EXPECT_EXIT(run(), ::testing::ExitedWithCode(0),
+                    ::testing::AllOf(::testing::Not(::testing::HasSubstr("MESSAGE")),
+                                     ::testing::Not(::testing::HasSubstr("THE RUN WENT ON"))));
+        EXPECT_EQ(QDir(db.folder()).entryList(QDir::Files | QDir::Hidden), files);
+        EXPECT_EQ(TestDatabase::scalar(target, QStringLiteral("Select Group_Concat(PartID) From "
+                                                              "Pta7"))
+                      .toString(),
+                  QStringLiteral("1"));
+        EXPECT_EQ(TestDatabase::scalar(target, QStringLiteral("PRAGMA journal_mode")).toString(),
+                  QLatin1String(mode));
+    }
+}
+
+// A whole import closed between two new parts: the prices and the parts made before stay, each
+// whole; the rest of the queue waits for the next run.
+TEST_F(frmTavrellDeathTest, AnImportClosedBetweenTwoPartsKeepsThePartsMadeBefore)
+{
+    GTEST_FLAG_SET(death_test_style, "fast");
+    for (const char* mode : JournalModes) {
+        SCOPED_TRACE(mode);
+        const QString folder = db.path(QLatin1String(mode));
+        QDir().mkpath(folder);
+        source = QDir(folder).filePath(QStringLiteral("PriceList_ZARAV.mdb"));
+        target = QDir(folder).filePath(QStringLiteral("Valcorin.accdb"));
+        VolumeData::write(source, target, QStringLiteral("V.61"), 400, 400);
+        setJournalMode(mode);
+        const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        const int before = TestDatabase::scalar(target, "Select Count(*) From Pta7").toInt();
+        const auto run = [this] {
+            ChildWindow window(source, target, standardTransferPhases());
+            int parts = 0;
+            StatementLog::install(
+                [&window, &parts](const QString&, StatementLog::Kind kind, const QString&, qint64) {
+                    if (kind == StatementLog::Kind::Begin && ++parts == 20)
+                        window.closeSoon();
+                });
+            window.press();
+            fprintf(stderr, "THE RUN WENT ON\n");
+        };
+        EXPECT_EXIT(run(), ::testing::ExitedWithCode(0),
+                    ::testing::Not(::testing::HasSubstr("THE RUN WENT ON")));
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), files);
+        // The price pass ran whole before the new parts.
+        EXPECT_GT(TestDatabase::scalar(target, "Select Count(*) From Pta7 Where Price Like '%.5'")
+                      .toInt(),
+                  100);
+        const int made = TestDatabase::scalar(target, "Select Count(*) From Pta7").toInt() - before;
+        EXPECT_GE(made, 20);
+        EXPECT_GT(TestDatabase::scalar(target, "Select Count(*) From PriceList").toInt(), 0);
+        ImportChecks::expectWholeParts(target);
+    }
+}
+
+// A run that stopped on the error path keeps what ran before the failure; the operator then
+// closes the stopped window, and nothing is left beside either file.
+TEST_F(frmTavrellDeathTest, TheStoppedWindowClosedLeavesTheFilesAsTheRunLeftThem)
+{
+    GTEST_FLAG_SET(death_test_style, "fast");
+    for (const char* mode : JournalModes) {
+        SCOPED_TRACE(mode);
+        makeSmallFiles(mode);
+        const QStringList files = QDir(db.folder()).entryList(QDir::Files | QDir::Hidden);
+        const auto run = [this, mode, &files] {
+            ChildWindow window(source, target, quietPhases([](RunState& s) {
+                                   s.executeTarget(QStringLiteral("Insert Into Pta7 Values (1)"));
+                                   s.executeTarget(
+                                       QStringLiteral("Insert Into Nowhere Values (2)"));
+                               }));
+            window.press();
+            // Stopped, the window keeps the files open; a rollback journal is already gone.
+            if (qstrcmp(mode, "delete") == 0 &&
+                QDir(db.folder()).entryList(QDir::Files | QDir::Hidden) != files)
+                fprintf(stderr, "A FILE BESIDE\n");
+            window.w.close();
+        };
+        EXPECT_EXIT(run(), ::testing::ExitedWithCode(0),
+                    ::testing::AllOf(::testing::HasSubstr("MESSAGE ไม่สามรถบันทึกได้"),
+                                     ::testing::Not(::testing::HasSubstr("A FILE BESIDE"))));
+        EXPECT_EQ(QDir(db.folder()).entryList(QDir::Files | QDir::Hidden), files);
+        EXPECT_EQ(TestDatabase::scalar(target, QStringLiteral("Select Count(*) From Pta7")).toInt(),
+                  1);
+    }
 }
 
 // Writes a picture of the window after a run on the demo when LOSTRAND_WINDOW_PICTURE names a
