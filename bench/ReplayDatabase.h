@@ -12,6 +12,8 @@ public:
     // Runs one statement (a select stepped as deep as the run read it, every value of every
     // row read taken), or begins, commits or rolls back a transaction.
     virtual void run(const LoggedStatements::Entry& entry) = 0;
+    // The end of the log: what is still open is committed.
+    virtual void finish() {}
 };
 
 } // namespace lostrand::bench

@@ -1,5 +1,6 @@
 #include "SqliteReplay.h"
 
+#include <cstring>
 #include <sqlite3.h>
 #include <stdexcept>
 #include <string>
@@ -36,12 +37,15 @@ void readValues(sqlite3_stmt* statement)
 
 } // namespace
 
-SqliteReplay::SqliteReplay(const QString& path)
+SqliteReplay::SqliteReplay(const QString& path, Commits commits) : m_commits(commits)
 {
     if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) !=
         SQLITE_OK)
         throw std::runtime_error("cannot open the replay copy " + path.toStdString());
-    // The run's settings come with its log, where the run set them.
+    // The run's settings come with its log, where the run set them; a transaction cannot
+    // change the sync, so the floor sets it first.
+    if (m_commits == Commits::OneAtTheEnd)
+        exec("PRAGMA synchronous=FULL");
 }
 
 SqliteReplay::~SqliteReplay()
@@ -49,7 +53,51 @@ SqliteReplay::~SqliteReplay()
     sqlite3_close(m_db);
 }
 
+void SqliteReplay::exec(const char* sql)
+{
+    check(m_db, sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr), sql);
+}
+
 void SqliteReplay::run(const LoggedStatements::Entry& entry)
+{
+    if (m_commits == Commits::OneAtTheEnd)
+        runInFloor(entry);
+    else
+        step(entry);
+}
+
+void SqliteReplay::runInFloor(const LoggedStatements::Entry& entry)
+{
+    if (!m_open) {
+        exec("BEGIN IMMEDIATE");
+        m_open = true;
+    }
+    switch (entry.kind) {
+    case StatementLog::Kind::Begin:
+        exec("SAVEPOINT part");
+        return;
+    case StatementLog::Kind::Commit:
+        exec("RELEASE part");
+        return;
+    case StatementLog::Kind::Rollback:
+        exec("ROLLBACK TO part");
+        exec("RELEASE part");
+        return;
+    default:
+        break;
+    }
+    if (std::strncmp(entry.text.data(), "PRAGMA synchronous", 18) != 0)
+        step(entry);
+}
+
+void SqliteReplay::finish()
+{
+    if (m_open)
+        exec("COMMIT");
+    m_open = false;
+}
+
+void SqliteReplay::step(const LoggedStatements::Entry& entry)
 {
     sqlite3_stmt* statement = nullptr;
     check(m_db, sqlite3_prepare_v2(m_db, entry.text.data(), -1, &statement, nullptr),

@@ -78,6 +78,8 @@ double StatementReplay::replay(ReplayDatabase& target, ReplayDatabase& source) c
             replayProfile.add(std::string(onTarget ? "" : "[source] ") + entry.text.data(),
                               static_cast<double>(timer.nsecsElapsed() - started) / 1e9);
     }
+    target.finish();
+    source.finish();
     if (profile)
         replayProfile.print("replay");
     return static_cast<double>(timer.nsecsElapsed()) / 1e9;

@@ -6,7 +6,9 @@
 #include "demo/HeadlessWindow.h"
 #include "demo/VolumeData.h"
 
+#include "db/WriteGroup.h"
 #include "demo/OdbcEnvironment.h"
+#include "demo/OtherProgram.h"
 #include "window/ConnectionStrings.h"
 #include "window/RunState.h"
 #include "window/TransferPhases.h"
@@ -38,12 +40,14 @@ enum class Mode
     Window,     // the program's window on the platform the process was given
     Odbc,       // headless, the target a SQL Server database through ODBC
     OdbcWindow, // the window, the same target
+    Shared,     // headless, while the shop's own program writes to the target now and then
 };
 
 const std::map<QString, Mode> ModeNames = {{QStringLiteral("headless"), Mode::Headless},
                                            {QStringLiteral("window"), Mode::Window},
                                            {QStringLiteral("odbc"), Mode::Odbc},
-                                           {QStringLiteral("odbc-window"), Mode::OdbcWindow}};
+                                           {QStringLiteral("odbc-window"), Mode::OdbcWindow},
+                                           {QStringLiteral("shared"), Mode::Shared}};
 
 QString modeName(Mode mode)
 {
@@ -64,15 +68,29 @@ bool inWindow(Mode mode)
     return mode == Mode::Window || mode == Mode::OdbcWindow;
 }
 
-// The files live in memory where the machine offers it, so the disk's write-back does not
-// decide the figures.
-QString benchFolder()
+// Where the files of a set of figures live: on a disk, as an operator's do, and in memory.
+struct Medium
 {
-    const QString chosen = qEnvironmentVariable("LOSTRAND_BENCH_DIR");
-    if (!chosen.isEmpty())
-        return chosen;
-    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                     : QDir::tempPath();
+    const char* title;
+    QString folder;
+};
+
+// The disk is the file system of the checkout (the benchmark's build folder, or
+// LOSTRAND_BENCH_DIR); memory is /dev/shm. LOSTRAND_BENCH_MEDIA=disk or memory picks one.
+std::vector<Medium> media(const QString& self)
+{
+    QString disk = qEnvironmentVariable("LOSTRAND_BENCH_DIR");
+    if (disk.isEmpty())
+        disk = QFileInfo(self).absoluteDir().filePath(QStringLiteral("bench-files"));
+    QDir().mkpath(disk);
+    const QString picked = qEnvironmentVariable("LOSTRAND_BENCH_MEDIA");
+    std::vector<Medium> out;
+    if (picked.isEmpty() || picked.contains(QLatin1String("disk")))
+        out.push_back({"disk", disk});
+    if ((picked.isEmpty() || picked.contains(QLatin1String("memory"))) &&
+        QDir(QStringLiteral("/dev/shm")).exists())
+        out.push_back({"memory", QStringLiteral("/dev/shm")});
+    return out;
 }
 
 struct Files
@@ -81,13 +99,17 @@ struct Files
         : priceList(QDir(folder).filePath(QStringLiteral("PriceList_ZARAV.mdb"))),
           target(QDir(folder).filePath(QStringLiteral("Valcorin.accdb"))),
           replayTarget(QDir(folder).filePath(QStringLiteral("replay.accdb"))),
-          replayPriceList(QDir(folder).filePath(QStringLiteral("replay.mdb")))
+          replayPriceList(QDir(folder).filePath(QStringLiteral("replay.mdb"))),
+          floorTarget(QDir(folder).filePath(QStringLiteral("floor.accdb"))),
+          floorPriceList(QDir(folder).filePath(QStringLiteral("floor.mdb")))
     {
     }
     QString priceList;
     QString target;
     QString replayTarget;
     QString replayPriceList;
+    QString floorTarget;
+    QString floorPriceList;
 };
 
 // What one child measured.
@@ -95,7 +117,12 @@ struct Result
 {
     double run = 0;
     double replay = 0;
+    double floor = 0;
     double listing = 0;
+    double paused = 0; // the lock left free for other programs, seconds
+    double otherWaitMs = 0;
+    qint64 otherFailures = 0;
+    qint64 otherWrites = 0;
     qint64 listed = 0;
     qint64 statements = 0;
     qint64 status = 0;
@@ -149,18 +176,26 @@ double replay(const StatementReplay& log, const Files& files, bool odbc)
     return log.replay(target, source);
 }
 
-// One run of the command on the data in `folder`, then (headless) the replay of the statement
-// log `logFile` on a copy of the target. The first run of a size writes the log; the others
-// run without it, so what the log costs is not the run's (the runs of one size send the same
-// statements).
-Result runOne(Mode mode, const QString& folder, const QString& logFile)
+// The same log on copies of their own, one transaction a file, committed at the end.
+double floorReplay(const StatementReplay& log, const Files& files)
+{
+    SqliteReplay source(files.floorPriceList, SqliteReplay::Commits::OneAtTheEnd);
+    SqliteReplay target(files.floorTarget, SqliteReplay::Commits::OneAtTheEnd);
+    return log.replay(target, source);
+}
+
+// One run of the command on the data in `folder`, then (headless) the floor of the statement
+// log `logFile` on copies of the files, and when `replayToo` the replay as well. The first
+// run of a size writes the log; the others run without it, so what the log costs is not the
+// run's (the runs of one size send the same statements).
+Result runOne(Mode mode, const QString& folder, const QString& logFile, bool replayToo)
 {
     const Files files(folder);
     const bool odbc = throughOdbc(mode);
     const QString logName = odbc ? odbcString(files.target) : files.target;
     Result result;
     StatementReplay log(logFile);
-    const bool recording = !inWindow(mode) && !QFile::exists(logFile);
+    const bool recording = !inWindow(mode) && mode != Mode::Shared && !QFile::exists(logFile);
     if (recording)
         log.record(logName, files.priceList);
     QString message;
@@ -176,29 +211,48 @@ Result runOne(Mode mode, const QString& folder, const QString& logFile)
         RunState state(window);
         state.BrandName = VolumeData::brandName();
         state.UpdateTexts = 1;
+        std::optional<OtherProgram> other;
+        if (mode == Mode::Shared) {
+            other.emplace(files.target);
+            other->start();
+        }
         QElapsedTimer timer;
         timer.start();
         UpdateCommand::cmdUpDate_Click(state, timedPhases(result.listing));
         result.run = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+        if (other) {
+            other->stop();
+            result.otherWaitMs = other->longestWaitMs();
+            result.otherFailures = other->failures();
+            result.otherWrites = other->writes();
+        }
         result.status = window.statusUpdates;
         result.listed = window.gridCells / 7;
         message = window.lastMessage;
     }
+    result.paused = static_cast<double>(WriteGroup::freedMilliseconds()) / 1000.0;
     if (recording)
         log.stop();
     if (message != QStringLiteral("เสร็จแล้วจ้า"))
         std::fprintf(stderr, "the run did not finish: %s\n", qPrintable(message));
     result.peakKb = peakResidentKb();
     result.statements = recording ? log.recorded() : 0;
-    // LOSTRAND_BENCH_NO_REPLAY leaves the replay out, to profile the run alone.
-    if (!inWindow(mode) && !qEnvironmentVariableIsSet("LOSTRAND_BENCH_NO_REPLAY"))
+    // LOSTRAND_BENCH_NO_REPLAY leaves the replays out, to profile the run alone.
+    if (mode == Mode::Shared || inWindow(mode) ||
+        qEnvironmentVariableIsSet("LOSTRAND_BENCH_NO_REPLAY"))
+        return result;
+    if (replayToo)
         result.replay = replay(log, files, odbc);
+    if (!odbc)
+        result.floor = floorReplay(log, files);
     return result;
 }
 
 void printResult(const Result& r)
 {
-    std::printf("%.4f %.4f %.4f %lld %lld %lld %lld\n", r.run, r.replay, r.listing,
+    std::printf("%.4f %.4f %.4f %.4f %.4f %.2f %lld %lld %lld %lld %lld %lld\n", r.run, r.replay,
+                r.floor, r.listing, r.paused, r.otherWaitMs,
+                static_cast<long long>(r.otherFailures), static_cast<long long>(r.otherWrites),
                 static_cast<long long>(r.listed), static_cast<long long>(r.statements),
                 static_cast<long long>(r.status), static_cast<long long>(r.peakKb));
 }
@@ -206,10 +260,13 @@ void printResult(const Result& r)
 std::optional<Result> parseResult(const QByteArray& line)
 {
     Result r;
-    long long listed = 0, statements = 0, status = 0, peak = 0;
-    if (std::sscanf(line.constData(), "%lf %lf %lf %lld %lld %lld %lld", &r.run, &r.replay,
-                    &r.listing, &listed, &statements, &status, &peak) != 7)
+    long long failures = 0, writes = 0, listed = 0, statements = 0, status = 0, peak = 0;
+    if (std::sscanf(line.constData(), "%lf %lf %lf %lf %lf %lf %lld %lld %lld %lld %lld %lld",
+                    &r.run, &r.replay, &r.floor, &r.listing, &r.paused, &r.otherWaitMs, &failures,
+                    &writes, &listed, &statements, &status, &peak) != 12)
         return std::nullopt;
+    r.otherFailures = failures;
+    r.otherWrites = writes;
     r.listed = listed;
     r.statements = statements;
     r.status = status;
@@ -249,8 +306,16 @@ struct Best
             r = next;
             return;
         }
+        // The other program's figures are the worst of the trials, not the best.
+        if (next.run < r->run)
+            r->paused = next.paused;
         r->run = std::min(r->run, next.run);
-        r->replay = std::min(r->replay, next.replay);
+        if (next.replay > 0)
+            r->replay = r->replay > 0 ? std::min(r->replay, next.replay) : next.replay;
+        r->floor = std::min(r->floor, next.floor);
+        r->otherWaitMs = std::max(r->otherWaitMs, next.otherWaitMs);
+        r->otherFailures += next.otherFailures;
+        r->otherWrites += next.otherWrites;
         r->statements = std::max(r->statements, next.statements);
         r->listing = std::min(r->listing, next.listing);
         r->peakKb = std::max(r->peakKb, next.peakKb);
@@ -265,36 +330,42 @@ struct Runner
     QString platform;
 };
 
-// One label and size: its data made once in a child, then every runner on fresh copies of it,
-// the runners taking turns trial by trial.
+// One label and size: its data made once in a child, then on each medium every runner on
+// fresh copies of it, the runners taking turns trial by trial. The replay, which pays for a
+// commit of every statement, runs in the first trial only.
 bool measure(const QString& self, const QString& label, int n, const std::vector<Runner>& runners,
-             int trials, std::vector<Best>& best)
+             const std::vector<Medium>& where, int trials, std::vector<std::vector<Best>>& best)
 {
-    QTemporaryDir dir(QDir(benchFolder()).filePath(QStringLiteral("lostrand-bench-XXXXXX")));
-    const QString base = dir.filePath(QStringLiteral("data"));
-    QDir().mkpath(base);
-    runChild(self, {QStringLiteral("--generate"), base, label, QString::number(n)});
-    const Files source(base);
+    QTemporaryDir data(QDir(where.front().folder).filePath(QStringLiteral("lostrand-data-XXXXXX")));
+    runChild(self, {QStringLiteral("--generate"), data.path(), label, QString::number(n)});
+    const Files source(data.path());
     if (!QFile::exists(source.target))
         return false;
-    best.assign(runners.size(), {});
-    for (int trial = 0; trial < trials; ++trial) {
-        for (size_t i = 0; i < runners.size(); ++i) {
-            const QString copy = dir.filePath(QStringLiteral("trial"));
-            QDir(copy).removeRecursively();
-            QDir().mkpath(copy);
-            const Files files(copy);
-            QFile::copy(source.priceList, files.priceList);
-            QFile::copy(source.target, files.target);
-            QFile::copy(source.target, files.replayTarget);
-            QFile::copy(source.priceList, files.replayPriceList);
-            const QString mode = modeName(runners[i].mode);
-            const QString log = dir.filePath(mode + QStringLiteral(".log"));
-            const auto r = parseResult(
-                runChild(self, {QStringLiteral("--one"), mode, copy, log}, runners[i].platform));
-            if (!r)
-                return false;
-            best[i].add(*r);
+    best.assign(where.size(), std::vector<Best>(runners.size()));
+    for (size_t m = 0; m < where.size(); ++m) {
+        QTemporaryDir dir(QDir(where[m].folder).filePath(QStringLiteral("lostrand-bench-XXXXXX")));
+        for (int trial = 0; trial < trials; ++trial) {
+            for (size_t i = 0; i < runners.size(); ++i) {
+                const QString copy = dir.filePath(QStringLiteral("trial"));
+                QDir(copy).removeRecursively();
+                QDir().mkpath(copy);
+                const Files files(copy);
+                for (const QString& target : {files.target, files.replayTarget, files.floorTarget})
+                    QFile::copy(source.target, target);
+                for (const QString& list :
+                     {files.priceList, files.replayPriceList, files.floorPriceList})
+                    QFile::copy(source.priceList, list);
+                const QString mode = modeName(runners[i].mode);
+                const QString log = dir.filePath(mode + QStringLiteral(".log"));
+                const QString replays =
+                    trial == 0 ? QStringLiteral("replay") : QStringLiteral("floor");
+                const auto r =
+                    parseResult(runChild(self, {QStringLiteral("--one"), mode, copy, log, replays},
+                                         runners[i].platform));
+                if (!r)
+                    return false;
+                best[m][i].add(*r);
+            }
         }
     }
     return true;
@@ -305,8 +376,10 @@ double ratio(double a, double b)
     return b > 0 ? a / b : 0;
 }
 
-// The runners of a section: headless, then the window offscreen and on the X display.
-std::vector<Runner> runnersOf(Mode headless, Mode window, bool withWindows, bool display)
+// The runners of a section: headless, the window offscreen and on the X display, and headless
+// again while another program writes to the target.
+std::vector<Runner> runnersOf(Mode headless, Mode window, bool withWindows, bool display,
+                              bool shared)
 {
     std::vector<Runner> runners{{"headless", headless, {}}};
     if (withWindows) {
@@ -314,53 +387,85 @@ std::vector<Runner> runnersOf(Mode headless, Mode window, bool withWindows, bool
         if (display)
             runners.push_back({"X display", window, QStringLiteral("xcb")});
     }
+    if (shared)
+        runners.push_back({"shared", Mode::Shared, {}});
     return runners;
 }
 
-// One label's section: for each size the replay, the headless run and the window runs with
-// their ratios; the listing, the status updates and memory where `details` asks for them.
-int section(const QString& self, const QString& label, const char* title,
-            const std::vector<Runner>& runners, const std::vector<int>& sizes, int trials,
-            bool details)
+void printHeadings(const std::vector<Runner>& runners, bool details)
 {
-    std::printf("\n%s, %s (best of %d)\n", qPrintable(label), title, trials);
-    std::printf("%7s %8s %9s %7s", "N = M", "replay s", "headless", "h/rep");
-    for (size_t i = 1; i < runners.size(); ++i)
-        std::printf(" %10s %6s %6s", runners[i].title, "w/h", "w/rep");
+    std::printf("%7s %-7s %7s %8s %9s %7s %7s %6s", "N = M", "files", "floor s", "replay s",
+                "headless", "h/floor", "h/rep", "pause");
+    for (const Runner& r : runners) {
+        if (r.mode == Mode::Window || r.mode == Mode::OdbcWindow)
+            std::printf(" %10s %6s", r.title, "w/h");
+        else if (r.mode == Mode::Shared)
+            std::printf(" %8s %8s %6s", "shared", "wait ms", "fails");
+    }
     if (details)
         std::printf(" %8s %7s %8s %9s %8s", "rows/s", "listed", "list s", "status", "peak MB");
     std::printf("\n");
-    std::vector<Result> headless;
+}
+
+void printRow(int n, const char* medium, const std::vector<Runner>& runners,
+              const std::vector<Best>& best, bool details)
+{
+    const Result& h = *best[0].r;
+    std::printf("%7d %-7s %7.2f %8.2f %9.2f %7.2f %7.2f %5.0f%%", n, medium, h.floor, h.replay,
+                h.run, ratio(h.run, h.floor), ratio(h.run, h.replay), 100 * ratio(h.paused, h.run));
+    for (size_t i = 1; i < runners.size(); ++i) {
+        const Result& w = *best[i].r;
+        if (runners[i].mode == Mode::Shared)
+            std::printf(" %8.2f %8.0f %6lld", w.run, w.otherWaitMs,
+                        static_cast<long long>(w.otherFailures));
+        else
+            std::printf(" %10.2f %6.2f", w.run, ratio(w.run, h.run));
+    }
+    if (details) {
+        const Result& last = *best.back().r;
+        std::printf(" %8.0f %7lld %8.3f %9lld %8.1f", n / h.run,
+                    static_cast<long long>(best[1 % best.size()].r->listed), last.listing,
+                    static_cast<long long>(h.status), h.peakKb / 1024.0);
+    }
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+// One label's section: for each size and medium the floor, the replay, the headless run with
+// the time it left the lock free, the window runs and the run beside another program, with
+// their ratios; the listing, the status updates and memory where `details` asks for them.
+int section(const QString& self, const QString& label, const char* title,
+            const std::vector<Runner>& runners, const std::vector<Medium>& where,
+            const std::vector<int>& sizes, int trials, bool details)
+{
+    std::printf("\n%s, %s (best of %d)\n", qPrintable(label), title, trials);
+    printHeadings(runners, details);
+    std::vector<std::vector<Result>> headless(where.size());
     for (int n : sizes) {
-        std::vector<Best> best;
-        if (!measure(self, label, n, runners, trials, best)) {
+        std::vector<std::vector<Best>> best;
+        if (!measure(self, label, n, runners, where, trials, best)) {
             std::fprintf(stderr, "%s at %d failed\n", qPrintable(label), n);
             return 1;
         }
-        const Result& h = *best[0].r;
-        std::printf("%7d %8.2f %9.2f %7.2f", n, h.replay, h.run, ratio(h.run, h.replay));
-        for (size_t i = 1; i < runners.size(); ++i) {
-            const Result& w = *best[i].r;
-            std::printf(" %10.2f %6.2f %6.2f", w.run, ratio(w.run, h.run), ratio(w.run, h.replay));
+        for (size_t m = 0; m < where.size(); ++m) {
+            printRow(n, where[m].title, runners, best[m], details);
+            headless[m].push_back(*best[m][0].r);
         }
-        if (details) {
-            const Result& last = *best.back().r;
-            std::printf(" %8.0f %7lld %8.3f %9lld %8.1f", n / h.run,
-                        static_cast<long long>(last.listed), last.listing,
-                        static_cast<long long>(h.status), last.peakKb / 1024.0);
-        }
-        std::printf("\n");
-        std::fflush(stdout);
-        headless.push_back(h);
+        if (where.size() > 1)
+            std::printf("%7s %s/%s headless %.2f\n", "", where[0].title, where[1].title,
+                        ratio(best[0][0].r->run, best[1][0].r->run));
     }
-    if (details && headless.size() > 1) {
-        std::printf("growth per doubling: replay, headless, the tool's own time (headless less "
-                    "replay)\n");
-        for (size_t i = 1; i < headless.size(); ++i) {
-            const Result& a = headless[i - 1];
-            const Result& b = headless[i];
-            std::printf("%7d %8.2f %9.2f %7.2f\n", sizes[i], ratio(b.replay, a.replay),
-                        ratio(b.run, a.run), ratio(b.run - b.replay, a.run - a.replay));
+    if (!details || sizes.size() < 2)
+        return 0;
+    for (size_t m = 0; m < where.size(); ++m) {
+        std::printf("growth per doubling on %s: floor, headless, the tool's own time (headless "
+                    "less floor)\n",
+                    where[m].title);
+        for (size_t i = 1; i < sizes.size(); ++i) {
+            const Result& a = headless[m][i - 1];
+            const Result& b = headless[m][i];
+            std::printf("%7d %8.2f %9.2f %7.2f\n", sizes[i], ratio(b.floor, a.floor),
+                        ratio(b.run, a.run), ratio(b.run - b.floor, a.run - a.floor));
         }
     }
     return 0;
@@ -422,26 +527,30 @@ int runAll(const QString& self, std::vector<int> sizes, int trials)
     childCpu() = BenchCpu::choose();
     if (childCpu() >= 0)
         std::printf("every run and replay on processor %d\n", childCpu());
+    const std::vector<Medium> where = media(self);
+    for (const Medium& m : where)
+        std::printf("files on %s: %s\n", m.title, qPrintable(m.folder));
     std::sort(sizes.begin(), sizes.end());
     const std::vector<int> padded{std::max(1, sizes.front() / 2), sizes.front()};
     const std::vector<int> odbc{std::max(1, sizes.front() / 10), std::max(1, sizes.front() / 5)};
     const char* access = "Access target on the embedded engine";
     int failed = 0;
     if (wanted("v61"))
-        failed |=
-            section(self, QStringLiteral("V.61"), access,
-                    runnersOf(Mode::Headless, Mode::Window, true, display), sizes, trials, true);
+        failed |= section(self, QStringLiteral("V.61"), access,
+                          runnersOf(Mode::Headless, Mode::Window, true, display, true), where,
+                          sizes, trials, true);
     for (const auto& [name, label] : {std::pair{"p68", "P.68 (Bar)"}, {"p48", "P.48 (Bar)"}}) {
         if (wanted(name))
             failed |= section(self, QString::fromLatin1(label), access,
-                              runnersOf(Mode::Headless, Mode::Window, false, display), padded,
-                              trials, false);
+                              runnersOf(Mode::Headless, Mode::Window, false, display, false), where,
+                              padded, trials, false);
     }
     if (wanted("odbc"))
         failed |=
             section(self, QStringLiteral("V.61"),
                     "SQL Server target through ODBC (the SQLite ODBC driver as \"SQL Server\")",
-                    runnersOf(Mode::Odbc, Mode::OdbcWindow, true, display), odbc, trials, false);
+                    runnersOf(Mode::Odbc, Mode::OdbcWindow, true, display, false), {where.front()},
+                    odbc, trials, false);
     if (wanted("grid"))
         failed |= gridSection(self, {10000, 20000}, display);
     return failed;
@@ -456,8 +565,9 @@ int runAll(const QString& self, std::vector<int> sizes, int trials)
 //                                   LOSTRAND_BENCH_SECTIONS=v61,p68,p48,odbc,grid picks some)
 // lostrand-bench N...               other sizes
 // lostrand-bench --generate DIR LABEL N   the data of one label and size into DIR
-// lostrand-bench --one MODE DIR LOG       one run of that data, written to the statement log
-//                                         LOG when there is none yet, then its replay
+// lostrand-bench --one MODE DIR LOG R     one run of that data, written to the statement log
+//                                         LOG when there is none yet, then its floor, and its
+//                                         replay too when R is "replay"
 // lostrand-bench --replay DIR LOG         the replay of LOG alone on DIR's replay copy
 // lostrand-bench --grid N                 N items listed in the window's grid
 int main(int argc, char* argv[])
@@ -468,7 +578,7 @@ int main(int argc, char* argv[])
             list << QString::fromLocal8Bit(argv[i]);
         return list;
     }();
-    const bool widgets = (args.size() == 5 && args.at(1) == QLatin1String("--one") &&
+    const bool widgets = (args.size() == 6 && args.at(1) == QLatin1String("--one") &&
                           inWindow(ModeNames.at(args.at(2)))) ||
                          (args.size() == 3 && args.at(1) == QLatin1String("--grid"));
     std::unique_ptr<QCoreApplication> app;
@@ -482,8 +592,9 @@ int main(int argc, char* argv[])
                           args.at(4).toInt());
         return 0;
     }
-    if (args.size() == 5 && args.at(1) == QLatin1String("--one")) {
-        printResult(runOne(ModeNames.at(args.at(2)), args.at(3), args.at(4)));
+    if (args.size() == 6 && args.at(1) == QLatin1String("--one")) {
+        printResult(runOne(ModeNames.at(args.at(2)), args.at(3), args.at(4),
+                           args.at(5) == QLatin1String("replay")));
         return 0;
     }
     if (args.size() == 4 && args.at(1) == QLatin1String("--replay")) {
