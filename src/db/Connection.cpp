@@ -20,6 +20,10 @@ namespace lostrand {
 
 namespace {
 
+// How long an ODBC login may take, as long as an ADO connection waits by default: a server
+// that takes the connection and never answers ends the open instead of holding the window.
+constexpr int LoginTimeoutSeconds = 15;
+
 Connection::OpenHook& openHook()
 {
     static Connection::OpenHook hook;
@@ -220,6 +224,7 @@ void Connection::openOdbc()
     resetDatabase();
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_name);
     m_db.setDatabaseName(m_connectionString);
+    m_db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1").arg(LoginTimeoutSeconds));
     if (!m_db.open())
         throw DbError({}, errorText(m_db.lastError()));
     const ConnectionString parsed(m_connectionString);
