@@ -2,6 +2,7 @@
 
 #include "db/ConnectionString.h"
 #include "db/DbError.h"
+#include "db/OdbcStatement.h"
 #include "db/Recordset.h"
 #include "db/SqlText.h"
 #include "db/StatementLog.h"
@@ -270,10 +271,13 @@ qint64 Connection::execute(const QString& sql)
     return run(sql);
 }
 
-// One query object serves every statement of the connection: a run sends hundreds of
-// thousands, and a new one each time costs more than some of the statements.
+// Through ODBC each statement goes on a handle of its own that carries the command time-out. On
+// the embedded engine one query object serves every statement of the connection: a run sends
+// hundreds of thousands, and a new one each time costs more than some of the statements.
 qint64 Connection::run(const QString& sql)
 {
+    if (m_dialect != SqlDialect::Sqlite)
+        return OdbcStatement::execute(m_db, sql, m_commandTimeout);
     if (!m_statement)
         m_statement = std::make_unique<QSqlQuery>(m_db);
     if (!m_statement->exec(sql)) {
@@ -343,7 +347,9 @@ void Connection::rollbackQuietly()
 bool Connection::hasTable(const QString& name) const
 {
     requireOpen({});
-    const QStringList tables = m_db.tables(QSql::AllTables);
+    const QStringList tables = m_dialect == SqlDialect::Sqlite
+                                   ? m_db.tables(QSql::AllTables)
+                                   : OdbcStatement::tables(m_db, m_commandTimeout);
     return std::any_of(tables.begin(), tables.end(), [&name](const QString& table) {
         return table.compare(name, Qt::CaseInsensitive) == 0;
     });

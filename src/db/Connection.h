@@ -49,8 +49,10 @@ public:
     // Like ADO, the string of an open connection cannot change.
     void setConnectionString(const QString& text);
     const QString& connectionString() const { return m_connectionString; }
-    // As in ADO the time-out may change on an open connection; on the embedded engine it is
-    // how long a statement waits for another program's lock, from the next statement on.
+    // As in ADO the time-out may change on an open connection, from the next statement on. On
+    // the embedded engine it is how long a statement waits for another program's lock; through
+    // ODBC every statement, look-ups included, carries it to the driver, which gives up on a
+    // statement the server has not answered in that time (0: no limit).
     void setCommandTimeout(int seconds);
     int commandTimeout() const { return m_commandTimeout; }
     void setCursorLocation(CursorLocation location) { m_cursorLocation = location; }

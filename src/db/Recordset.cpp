@@ -2,6 +2,7 @@
 
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "db/OdbcStatement.h"
 #include "db/StatementLog.h"
 
 #include <QRegularExpression>
@@ -94,12 +95,19 @@ void Recordset::open(const QString& sql, Connection& connection, CursorType, Loc
 
 // The new-part loop opens the queue with the same statement for every part it makes. On the
 // embedded engine the statement stays compiled between such opens; reading the text again
-// costs about as much as the look-up itself. Other drivers get every statement as text, as
-// the server expects it.
+// costs about as much as the look-up itself. Through ODBC each open prepares its statement
+// afresh, since a driver may describe a prepared result's columns once (the SQLite ODBC driver
+// does, so a reused one would misread a table made anew); the handle exists only between the
+// preparation and the execution, the one moment it can take the connection's command time-out.
 bool Recordset::execute(const QString& sql)
 {
-    if (m_connection->dialect() != SqlDialect::Sqlite)
-        return m_query->exec(sql);
+    if (m_connection->dialect() != SqlDialect::Sqlite) {
+        m_prepared.clear();
+        if (!m_query->prepare(sql))
+            return false;
+        OdbcStatement::setTimeout(*m_query, m_connection->commandTimeout());
+        return m_query->exec();
+    }
     if (sql != m_prepared) {
         m_prepared.clear();
         if (!m_query->prepare(sql))

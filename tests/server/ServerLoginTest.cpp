@@ -1,3 +1,4 @@
+#include "ServerSetup.h"
 #include "demo/PriceListSchema.h"
 #include "support/CommandPress.h"
 #include "support/FakeWindow.h"
@@ -12,6 +13,7 @@
 using namespace lostrand;
 using lostrand::test::CommandPress;
 using lostrand::test::FakeWindow;
+using lostrand::test::pointAtServer;
 using lostrand::test::TdsResponder;
 using lostrand::test::TestDatabase;
 
@@ -21,17 +23,6 @@ QByteArray bytesOf(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A server, as a new user types it: the address with the port and the protocol version.
-void pointAtServer(FakeWindow& window, quint16 port)
-{
-    window.setOption(QStringLiteral("optSQL"), true);
-    window.setText(QStringLiteral("txtServer"),
-                   QStringLiteral("127.0.0.1;Port=%1;TDS_Version=7.4").arg(port));
-    window.setText(QStringLiteral("txtuid"), QStringLiteral("sa"));
-    window.setText(QStringLiteral("txtpwd"), QStringLiteral("Kel5093"));
-    window.setText(QStringLiteral("txtdbq"), QStringLiteral("Valcorin"));
 }
 
 } // namespace
