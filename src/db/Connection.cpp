@@ -360,6 +360,11 @@ QString Connection::quote(const QString& text) const
     return SqlText::quote(text, m_dialect);
 }
 
+QString Connection::truth(bool value) const
+{
+    return SqlText::truth(value, m_dialect);
+}
+
 void Connection::attach(Recordset* recordset)
 {
     m_recordsets.push_back(recordset);

@@ -89,6 +89,9 @@ public:
     SqlDialect dialect() const { return m_dialect; }
     // A text value for a statement on this connection (see SqlText::quote).
     QString quote(const QString& text) const;
+    // A truth value written as a word, as this connection's database takes it (see
+    // SqlText::truth).
+    QString truth(bool value) const;
 
     QSqlDatabase& database() { return m_db; }
     // The name under which statements of this connection are logged: the database file.
