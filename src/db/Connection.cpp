@@ -2,6 +2,7 @@
 
 #include "db/ConnectionString.h"
 #include "db/DbError.h"
+#include "db/OdbcDriver.h"
 #include "db/OdbcStatement.h"
 #include "db/Recordset.h"
 #include "db/SqlText.h"
@@ -12,10 +13,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
-#include <array>
 #include <atomic>
-#include <sql.h>
-#include <sqlext.h>
 
 namespace lostrand {
 
@@ -44,21 +42,6 @@ bool isSqliteFile(const QString& path)
         return false;
     static const QByteArray header("SQLite format 3\0", 16);
     return file.read(header.size()) == header;
-}
-
-// The SQLite ODBC driver names its engine; other drivers name theirs.
-bool odbcReportsSqlite(const QSqlDatabase& db)
-{
-    const QVariant handle = db.driver()->handle();
-    if (handle.metaType() != QMetaType::fromType<SQLHANDLE>())
-        return false;
-    SQLHANDLE connection = *static_cast<const SQLHANDLE*>(handle.constData());
-    std::array<SQLCHAR, 64> name{};
-    SQLSMALLINT length = 0;
-    if (!SQL_SUCCEEDED(SQLGetInfo(connection, SQL_DBMS_NAME, name.data(),
-                                  static_cast<SQLSMALLINT>(name.size()), &length)))
-        return false;
-    return qstrcmp(reinterpret_cast<const char*>(name.data()), "SQLite") == 0;
 }
 
 QString errorText(const QSqlError& error)
@@ -224,10 +207,21 @@ void Connection::openOdbc()
 {
     resetDatabase();
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_name);
-    m_db.setDatabaseName(m_connectionString);
     m_db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1").arg(LoginTimeoutSeconds));
-    if (!m_db.open())
-        throw DbError({}, errorText(m_db.lastError()));
+    const auto connect = [this](const QString& text) {
+        m_db.setDatabaseName(text);
+        if (!m_db.open())
+            throw DbError({}, errorText(m_db.lastError()));
+    };
+    connect(m_connectionString);
+    // Which driver a name reaches is known once connected: FreeTDS is connected once more, with
+    // the client charset that Qt's driver reads its text in. The string of the connection stays
+    // as it was given.
+    const QString utf8 = OdbcDriver::withUtf8Text(m_connectionString);
+    if (utf8 != m_connectionString && OdbcDriver::isFreeTds(m_db)) {
+        m_db.close();
+        connect(utf8);
+    }
     const ConnectionString parsed(m_connectionString);
     if (m_db.driver()->dbmsType() == QSqlDriver::MSSqlServer)
         m_dialect = SqlDialect::SqlServer;
@@ -235,7 +229,7 @@ void Connection::openOdbc()
         m_dialect = SqlDialect::Access;
     else
         m_dialect = SqlDialect::Other;
-    m_sqliteEngine = odbcReportsSqlite(m_db);
+    m_sqliteEngine = OdbcDriver::reachesSqlite(m_db);
     m_logName = m_connectionString;
 }
 

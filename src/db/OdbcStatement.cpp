@@ -1,6 +1,7 @@
 #include "db/OdbcStatement.h"
 
 #include "db/DbError.h"
+#include "db/OdbcDriver.h"
 
 #include <QSqlDriver>
 #include <QSqlResult>
@@ -13,13 +14,6 @@
 namespace lostrand {
 
 namespace {
-
-SQLHANDLE handleOf(const QVariant& handle)
-{
-    if (handle.metaType() != QMetaType::fromType<SQLHANDLE>())
-        return SQL_NULL_HANDLE;
-    return *static_cast<const SQLHANDLE*>(handle.constData());
-}
 
 // Every diagnostic record of a handle, in order.
 QString diagnostics(SQLSMALLINT type, SQLHANDLE handle)
@@ -47,7 +41,7 @@ class Statement
 public:
     Statement(const QSqlDatabase& db, const QString& sql, int timeoutSeconds) : m_sql(sql)
     {
-        const SQLHANDLE connection = handleOf(db.driver()->handle());
+        const SQLHANDLE connection = OdbcDriver::handleOf(db.driver()->handle());
         if (connection == SQL_NULL_HANDLE)
             throw DbError(sql, QStringLiteral("The connection has no ODBC handle."));
         if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, connection, &m_handle)))
@@ -126,7 +120,7 @@ QStringList OdbcStatement::tables(const QSqlDatabase& db, int timeoutSeconds)
 
 void OdbcStatement::setTimeout(const QSqlQuery& query, int timeoutSeconds)
 {
-    const SQLHANDLE statement = handleOf(query.result()->handle());
+    const SQLHANDLE statement = OdbcDriver::handleOf(query.result()->handle());
     if (statement != SQL_NULL_HANDLE)
         Statement::setQueryTimeout(statement, timeoutSeconds);
 }

@@ -15,6 +15,7 @@ namespace lostrand::test {
 namespace {
 
 // The packet types of the protocol that the responder meets.
+constexpr char Batch = 0x01;
 constexpr char Reply = 0x04;
 constexpr char Attention = 0x06;
 constexpr char Login = 0x10;
@@ -95,6 +96,14 @@ QByteArray preLoginAnswer()
     return head + data;
 }
 
+QString fromUtf16(const QByteArray& bytes)
+{
+    QString text;
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+        text.append(QChar(qFromLittleEndian<quint16>(bytes.constData() + i)));
+    return text;
+}
+
 // The database a login asks for: its offset and length in characters stand at bytes 68 to 71.
 QString loginDatabase(const QByteArray& login)
 {
@@ -102,11 +111,15 @@ QString loginDatabase(const QByteArray& login)
         return {};
     const int offset = qFromLittleEndian<quint16>(login.constData() + 68);
     const int chars = qFromLittleEndian<quint16>(login.constData() + 70);
-    const QByteArray text = login.mid(offset, chars * 2);
-    QString database;
-    for (int i = 0; i + 1 < text.size(); i += 2)
-        database.append(QChar(qFromLittleEndian<quint16>(text.constData() + i)));
-    return database;
+    return fromUtf16(login.mid(offset, chars * 2));
+}
+
+// A batch's text follows its headers, whose total length stands first.
+QString batchText(const QByteArray& batch)
+{
+    if (batch.size() < 4)
+        return {};
+    return fromUtf16(batch.mid(qFromLittleEndian<quint32>(batch.constData())));
 }
 
 // The database as the current one, the login acknowledged for TDS 7.4 by "Microsoft SQL
@@ -127,8 +140,8 @@ QByteArray loginAnswer(const QString& database)
 
 } // namespace
 
-TdsResponder::TdsResponder(Mode mode, const QString& unanswered)
-    : m_mode(mode), m_unansweredText(utf16(unanswered))
+TdsResponder::TdsResponder(Mode mode, const QString& unanswered, const QString& database)
+    : m_mode(mode), m_unansweredText(utf16(unanswered)), m_database(database)
 {
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -230,13 +243,23 @@ void TdsResponder::receive(int socket)
     }
 }
 
+QStringList TdsResponder::batches() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_batches;
+}
+
 void TdsResponder::answer(int socket, char type, const QByteArray& message)
 {
+    if (type == Batch) {
+        const std::lock_guard lock(m_mutex);
+        m_batches << batchText(message);
+    }
     QByteArray reply;
     if (type == PreLogin) {
         reply = preLoginAnswer();
     } else if (type == Login) {
-        reply = loginAnswer(loginDatabase(message));
+        reply = loginAnswer(m_database.isEmpty() ? loginDatabase(message) : m_database);
     } else if (type == Attention) {
         ++m_cancels;
         reply = done(DoneAttention);
