@@ -314,6 +314,7 @@ void Connection::commitTrans()
     requireOpen(QStringLiteral("COMMIT"));
     if (!m_inTransaction)
         throw DbError(QStringLiteral("COMMIT"), QStringLiteral("No transaction is open."));
+    settleRecordsets(true);
     transactionStep(StatementLog::Kind::Commit, QStringLiteral("COMMIT"), &QSqlDatabase::commit);
     m_inTransaction = false;
 }
@@ -324,8 +325,21 @@ void Connection::rollbackTrans()
     if (!m_inTransaction)
         throw DbError(QStringLiteral("ROLLBACK"), QStringLiteral("No transaction is open."));
     m_inTransaction = false;
+    settleRecordsets(false);
     transactionStep(StatementLog::Kind::Rollback, QStringLiteral("ROLLBACK"),
                     &QSqlDatabase::rollback);
+}
+
+// A SQL Server driver without multiple active result sets refuses to end a transaction while a
+// statement of the connection has results pending, so through ODBC the open recordsets let go
+// of theirs first. A commit keeps their rows for the callers still walking them; a rollback
+// ends the run, whose error path closes them next, so they end after the rows they have read.
+void Connection::settleRecordsets(bool keepRows)
+{
+    if (m_dialect == SqlDialect::Sqlite)
+        return;
+    for (Recordset* recordset : m_recordsets)
+        recordset->letGoOfResults(keepRows);
 }
 
 void Connection::rollbackQuietly()

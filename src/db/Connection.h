@@ -71,7 +71,10 @@ public:
     qint64 execute(const QString& sql);
 
     // On an SQLite engine, whichever driver reaches it, a transaction takes the write lock
-    // when it begins, waiting for another writer as long as a statement would.
+    // when it begins, waiting for another writer as long as a statement would. Through ODBC a
+    // commit or rollback first has the connection's open recordsets let go of their pending
+    // results: after a commit they still give every row, after a rollback the rows they had
+    // read.
     void beginTrans();
     void commitTrans();
     void rollbackTrans();
@@ -114,6 +117,7 @@ private:
                          bool (QSqlDatabase::*driverCall)());
     qint64 run(const QString& sql);
     void rollbackQuietly();
+    void settleRecordsets(bool keepRows);
 
     QString m_name;
     QString m_connectionString;

@@ -9,6 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSqlResult>
 
 namespace lostrand {
 
@@ -141,6 +142,22 @@ void Recordset::close()
     m_hasCurrent = false;
     m_edit = Edit::None;
     m_changes.clear();
+}
+
+QVariant Recordset::driverHandle() const
+{
+    return m_query ? m_query->result()->handle() : QVariant();
+}
+
+void Recordset::letGoOfResults(bool keepRows)
+{
+    if (!m_open || !m_query->isActive())
+        return;
+    Row row;
+    while (keepRows && readNext(row))
+        m_ahead.push_back(std::move(row));
+    m_exhausted = true;
+    m_query->finish();
 }
 
 bool Recordset::fetch(Row& row)

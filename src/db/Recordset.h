@@ -47,6 +47,10 @@ public:
     int state() const { return m_open ? StateOpen : StateClosed; }
     bool isOpen() const { return state() == StateOpen; }
 
+    // The driver's handle of the statement behind the recordset (through ODBC, its statement
+    // handle); invalid when it has none.
+    QVariant driverHandle() const;
+
     bool eof() const;
     void moveNext();
     // The exact number of rows of the result, whatever the position.
@@ -79,7 +83,11 @@ public:
     };
 
 private:
+    friend class Connection;
     using Row = QList<QVariant>;
+    // Ends the statement's results on the connection; the recordset stays open. keepRows: the
+    // rows not fetched yet are read first, else it ends after the rows already read.
+    void letGoOfResults(bool keepRows);
     bool execute(const QString& sql);
     bool fetch(Row& row);
     bool readNext(Row& row);
