@@ -29,6 +29,12 @@ Connection::OpenHook& openHook()
     return hook;
 }
 
+Connection::RowCountHook& rowCountHook()
+{
+    static Connection::RowCountHook hook;
+    return hook;
+}
+
 QString nextConnectionName()
 {
     static std::atomic<unsigned> counter{0};
@@ -55,6 +61,11 @@ QString errorText(const QSqlError& error)
 void Connection::setOpenHook(OpenHook hook)
 {
     openHook() = std::move(hook);
+}
+
+void Connection::setRowCountHook(RowCountHook hook)
+{
+    rowCountHook() = std::move(hook);
 }
 
 Connection::Connection() : m_name(nextConnectionName()) {}
@@ -262,7 +273,8 @@ qint64 Connection::execute(const QString& sql)
 {
     requireOpen(sql);
     StatementLog::record(m_logName, StatementLog::Kind::Execute, sql);
-    return run(sql);
+    const qint64 counted = run(sql);
+    return rowCountHook() ? rowCountHook()(sql, counted) : counted;
 }
 
 // Through ODBC each statement goes on a handle of its own that carries the command time-out. On

@@ -40,6 +40,11 @@ public:
     // make that open fail.
     using OpenHook = std::function<void(const QString& connectionString)>;
     static void setOpenHook(OpenHook hook);
+    // Gives the row count that execute reports for a statement, from the statement and the
+    // driver's count; a test may answer -1 from it, as a driver does that does not know (a
+    // server set to NOCOUNT).
+    using RowCountHook = std::function<qint64(const QString& sql, qint64 counted)>;
+    static void setRowCountHook(RowCountHook hook);
 
     Connection();
     ~Connection();
@@ -67,7 +72,8 @@ public:
     int state() const { return m_db.isValid() && m_db.isOpen() ? StateOpen : StateClosed; }
     bool isOpen() const { return state() == StateOpen; }
 
-    // Runs one statement as command text; gives the rows it affected.
+    // Runs one statement as command text; gives the rows it affected, -1 when the driver does
+    // not know.
     qint64 execute(const QString& sql);
 
     // On an SQLite engine, whichever driver reaches it, a transaction takes the write lock

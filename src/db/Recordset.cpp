@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSqlResult>
+#include <algorithm>
 
 namespace lostrand {
 
@@ -324,16 +325,48 @@ QString Recordset::updateStatement() const
     for (auto it = m_changes.constBegin(); it != m_changes.constEnd(); ++it)
         sets.append(m_layout->names.at(it.key()) + QStringLiteral(" = ") + literal(it.value()));
     // Optimistic locking: the row must still hold what was read, or nobody's change is lost.
-    QStringList where;
-    for (int i = 0; i < fieldCount(); ++i) {
-        const QVariant& original = m_current.at(i);
-        if (!original.isValid() || original.isNull())
-            where.append(m_layout->names.at(i) + QStringLiteral(" Is Null"));
-        else
-            where.append(m_layout->names.at(i) + QStringLiteral(" = ") + literal(original));
-    }
     return QStringLiteral("Update %1 Set %2 Where %3")
-        .arg(tableName(), sets.join(QStringLiteral(", ")), where.join(QStringLiteral(" And ")));
+        .arg(tableName(), sets.join(QStringLiteral(", ")), condition(rowValues(false)));
+}
+
+QList<std::pair<int, QVariant>> Recordset::rowValues(bool changed) const
+{
+    QList<std::pair<int, QVariant>> values;
+    for (int i = 0; i < fieldCount(); ++i)
+        values.append({i, changed && m_changes.contains(i) ? m_changes.value(i) : m_current.at(i)});
+    return values;
+}
+
+QString Recordset::condition(const QList<std::pair<int, QVariant>>& values) const
+{
+    QStringList terms;
+    for (const auto& [field, value] : values) {
+        const QString& name = m_layout->names.at(field);
+        if (!value.isValid() || value.isNull())
+            terms.append(name + QStringLiteral(" Is Null"));
+        else
+            terms.append(name + QStringLiteral(" = ") + literal(value));
+    }
+    return terms.join(QStringLiteral(" And "));
+}
+
+// Whether the table now holds the row as written: the added values, or the edited row.
+bool Recordset::rowWritten() const
+{
+    QList<std::pair<int, QVariant>> values;
+    if (m_edit == Edit::Adding) {
+        QList<int> fields = m_changes.keys();
+        std::sort(fields.begin(), fields.end());
+        for (int field : fields)
+            values.append({field, m_changes.value(field)});
+    } else {
+        values = rowValues(true);
+    }
+    Recordset readBack;
+    readBack.open(QStringLiteral("Select * From ") + tableName() + QStringLiteral(" Where ") +
+                      condition(values),
+                  *m_connection);
+    return !readBack.eof();
 }
 
 void Recordset::update()
@@ -346,7 +379,8 @@ void Recordset::update()
     }
     const QString sql = m_edit == Edit::Adding ? insertStatement() : updateStatement();
     const qint64 affected = m_connection->execute(sql);
-    if (affected != 1)
+    // A driver that does not count (-1) leaves it to a read of the row.
+    if (affected != 1 && !(affected < 0 && rowWritten()))
         throw DbError(sql, QStringLiteral("Row cannot be located for updating. Some values may "
                                           "have been changed since it was last read."));
     if (m_edit == Edit::Editing) {

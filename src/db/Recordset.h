@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <deque>
 #include <memory>
+#include <utility>
 
 class QSqlQuery;
 class QSqlRecord;
@@ -95,6 +96,11 @@ private:
     static std::shared_ptr<const FieldLayout> layoutOf(const QSqlRecord& record);
     QString literal(const QVariant& value) const;
     QString updateStatement() const;
+    // The fields of the current row with their values as read, or as changed.
+    QList<std::pair<int, QVariant>> rowValues(bool changed) const;
+    // "A = 1 And B Is Null": the condition of a row that holds these values.
+    QString condition(const QList<std::pair<int, QVariant>>& values) const;
+    bool rowWritten() const;
     QString insertStatement() const;
     QString tableName() const;
     [[noreturn]] void fail(const QString& message) const;
