@@ -28,8 +28,8 @@ QByteArray bytesOf(const QString& path)
 } // namespace
 
 // The login gives up on a server that takes the connection and never answers, as it does at
-// once on a port where nothing listens: the run ends on the error path with the window's
-// command back, and the price list as it was.
+// once on a port where nothing listens: the run ends on the error path instead of holding the
+// window in the connect call, and the price list is as it was.
 TEST(ServerLoginTest, ARunEndsOnTheErrorPathWhenTheServerDoesNotAnswerItsLogin)
 {
     struct Case
