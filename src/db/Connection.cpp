@@ -2,6 +2,8 @@
 
 #include "db/ConnectionString.h"
 #include "db/DbError.h"
+#include "db/OdbcDriver.h"
+#include "db/OdbcStatement.h"
 #include "db/Recordset.h"
 #include "db/SqlText.h"
 #include "db/StatementLog.h"
@@ -11,16 +13,17 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
-#include <array>
 #include <atomic>
 #include <optional>
-#include <sql.h>
-#include <sqlext.h>
 #include <sqlite3.h>
 
 namespace lostrand {
 
 namespace {
+
+// How long an ODBC login may take, as long as an ADO connection waits by default: a server
+// that takes the connection and never answers ends the open instead of holding the window.
+constexpr int LoginTimeoutSeconds = 15;
 
 Connection::OpenHook& openHook()
 {
@@ -33,6 +36,12 @@ std::vector<Connection*>& liveConnections()
 {
     static std::vector<Connection*> connections;
     return connections;
+}
+
+Connection::RowCountHook& rowCountHook()
+{
+    static Connection::RowCountHook hook;
+    return hook;
 }
 
 QString nextConnectionName()
@@ -48,21 +57,6 @@ bool isSqliteFile(const QString& path)
         return false;
     static const QByteArray header("SQLite format 3\0", 16);
     return file.read(header.size()) == header;
-}
-
-// The SQLite ODBC driver names its engine; other drivers name theirs.
-bool odbcReportsSqlite(const QSqlDatabase& db)
-{
-    const QVariant handle = db.driver()->handle();
-    if (handle.metaType() != QMetaType::fromType<SQLHANDLE>())
-        return false;
-    SQLHANDLE connection = *static_cast<const SQLHANDLE*>(handle.constData());
-    std::array<SQLCHAR, 64> name{};
-    SQLSMALLINT length = 0;
-    if (!SQL_SUCCEEDED(SQLGetInfo(connection, SQL_DBMS_NAME, name.data(),
-                                  static_cast<SQLSMALLINT>(name.size()), &length)))
-        return false;
-    return qstrcmp(reinterpret_cast<const char*>(name.data()), "SQLite") == 0;
 }
 
 sqlite3* sqliteHandle(const QSqlDatabase& db)
@@ -88,6 +82,11 @@ QString errorText(const QSqlError& error)
 void Connection::setOpenHook(OpenHook hook)
 {
     openHook() = std::move(hook);
+}
+
+void Connection::setRowCountHook(RowCountHook hook)
+{
+    rowCountHook() = std::move(hook);
 }
 
 Connection::Connection() : m_name(nextConnectionName())
@@ -230,9 +229,21 @@ void Connection::openOdbc()
 {
     resetDatabase();
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_name);
-    m_db.setDatabaseName(m_connectionString);
-    if (!m_db.open())
-        throw DbError({}, errorText(m_db.lastError()));
+    m_db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1").arg(LoginTimeoutSeconds));
+    const auto connect = [this](const QString& text) {
+        m_db.setDatabaseName(text);
+        if (!m_db.open())
+            throw DbError({}, errorText(m_db.lastError()));
+    };
+    connect(m_connectionString);
+    // Which driver a name reaches is known once connected: FreeTDS is connected once more, with
+    // the client charset that Qt's driver reads its text in. The string of the connection stays
+    // as it was given.
+    const QString utf8 = OdbcDriver::withUtf8Text(m_connectionString);
+    if (utf8 != m_connectionString && OdbcDriver::isFreeTds(m_db)) {
+        m_db.close();
+        connect(utf8);
+    }
     const ConnectionString parsed(m_connectionString);
     if (m_db.driver()->dbmsType() == QSqlDriver::MSSqlServer)
         m_dialect = SqlDialect::SqlServer;
@@ -240,7 +251,7 @@ void Connection::openOdbc()
         m_dialect = SqlDialect::Access;
     else
         m_dialect = SqlDialect::Other;
-    m_sqliteEngine = odbcReportsSqlite(m_db);
+    m_sqliteEngine = OdbcDriver::reachesSqlite(m_db);
     m_logName = m_connectionString;
 }
 
@@ -356,13 +367,17 @@ qint64 Connection::write(const QString& sql)
         settleGroup();
         m_group->join();
     }
-    return run(sql);
+    const qint64 counted = run(sql);
+    return rowCountHook() ? rowCountHook()(sql, counted) : counted;
 }
 
-// One query object serves every statement of the connection: a run sends hundreds of
-// thousands, and a new one each time costs more than some of the statements.
+// Through ODBC each statement goes on a handle of its own that carries the command time-out. On
+// the embedded engine one query object serves every statement of the connection: a run sends
+// hundreds of thousands, and a new one each time costs more than some of the statements.
 qint64 Connection::run(const QString& sql)
 {
+    if (m_dialect != SqlDialect::Sqlite)
+        return OdbcStatement::execute(m_db, sql, m_commandTimeout);
     if (!m_statement)
         m_statement = std::make_unique<QSqlQuery>(m_db);
     if (!m_statement->exec(sql)) {
@@ -420,6 +435,7 @@ void Connection::commitTrans()
         settleGroup();
         return;
     }
+    settleRecordsets(true);
     transactionStep(StatementLog::Kind::Commit, QStringLiteral("COMMIT"), &QSqlDatabase::commit);
     m_inTransaction = false;
 }
@@ -437,6 +453,7 @@ void Connection::rollbackTrans()
 void Connection::rollbackStep()
 {
     if (!m_group) {
+        settleRecordsets(false);
         transactionStep(StatementLog::Kind::Rollback, QStringLiteral("ROLLBACK"),
                         &QSqlDatabase::rollback);
         return;
@@ -444,6 +461,18 @@ void Connection::rollbackStep()
     StatementLog::record(m_logName, StatementLog::Kind::Rollback, QStringLiteral("ROLLBACK"));
     run(QStringLiteral("ROLLBACK TO ") + PartSavepoint);
     run(QStringLiteral("RELEASE ") + PartSavepoint);
+}
+
+// A SQL Server driver without multiple active result sets refuses to end a transaction while a
+// statement of the connection has results pending, so through ODBC the open recordsets let go
+// of theirs first. A commit keeps their rows for the callers still walking them; a rollback
+// ends the run, whose error path closes them next, so they end after the rows they have read.
+void Connection::settleRecordsets(bool keepRows)
+{
+    if (m_dialect == SqlDialect::Sqlite)
+        return;
+    for (Recordset* recordset : m_recordsets)
+        recordset->letGoOfResults(keepRows);
 }
 
 void Connection::rollbackQuietly()
@@ -458,7 +487,9 @@ void Connection::rollbackQuietly()
 bool Connection::hasTable(const QString& name) const
 {
     requireOpen({});
-    const QStringList tables = m_db.tables(QSql::AllTables);
+    const QStringList tables = m_dialect == SqlDialect::Sqlite
+                                   ? m_db.tables(QSql::AllTables)
+                                   : OdbcStatement::tables(m_db, m_commandTimeout);
     return std::any_of(tables.begin(), tables.end(), [&name](const QString& table) {
         return table.compare(name, Qt::CaseInsensitive) == 0;
     });
@@ -467,6 +498,11 @@ bool Connection::hasTable(const QString& name) const
 QString Connection::quote(const QString& text) const
 {
     return SqlText::quote(text, m_dialect);
+}
+
+QString Connection::truth(bool value) const
+{
+    return SqlText::truth(value, m_dialect);
 }
 
 void Connection::attach(Recordset* recordset)

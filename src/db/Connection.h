@@ -41,6 +41,11 @@ public:
     // make that open fail.
     using OpenHook = std::function<void(const QString& connectionString)>;
     static void setOpenHook(OpenHook hook);
+    // Gives the row count that execute reports for a statement, from the statement and the
+    // driver's count; a test may answer -1 from it, as a driver does that does not know (a
+    // server set to NOCOUNT).
+    using RowCountHook = std::function<qint64(const QString& sql, qint64 counted)>;
+    static void setRowCountHook(RowCountHook hook);
 
     Connection();
     ~Connection();
@@ -50,8 +55,10 @@ public:
     // Like ADO, the string of an open connection cannot change.
     void setConnectionString(const QString& text);
     const QString& connectionString() const { return m_connectionString; }
-    // As in ADO the time-out may change on an open connection; on the embedded engine it is
-    // how long a statement waits for another program's lock, from the next statement on.
+    // As in ADO the time-out may change on an open connection, from the next statement on. On
+    // the embedded engine it is how long a statement waits for another program's lock; through
+    // ODBC every statement, look-ups included, carries it to the driver, which gives up on a
+    // statement the server has not answered in that time (0: no limit).
     void setCommandTimeout(int seconds);
     int commandTimeout() const { return m_commandTimeout; }
     void setCursorLocation(CursorLocation location) { m_cursorLocation = location; }
@@ -72,13 +79,16 @@ public:
     int state() const { return m_db.isValid() && m_db.isOpen() ? StateOpen : StateClosed; }
     bool isOpen() const { return state() == StateOpen; }
 
-    // Runs one statement as command text; gives the rows it affected.
+    // Runs one statement as command text; gives the rows it affected, -1 when the driver does
+    // not know.
     qint64 execute(const QString& sql);
 
     // On an SQLite engine, whichever driver reaches it, a transaction takes the write lock
     // when it begins, waiting for another writer as long as a statement would. On the
     // embedded engine it is a savepoint inside the connection's write group: all or nothing,
-    // rolled back alone.
+    // rolled back alone. Through ODBC a commit or rollback first has the connection's open
+    // recordsets let go of their pending results: after a commit they still give every row,
+    // after a rollback the rows they had read.
     void beginTrans();
     void commitTrans();
     void rollbackTrans();
@@ -105,6 +115,9 @@ public:
     SqlDialect dialect() const { return m_dialect; }
     // A text value for a statement on this connection (see SqlText::quote).
     QString quote(const QString& text) const;
+    // A truth value written as a word, as this connection's database takes it (see
+    // SqlText::truth).
+    QString truth(bool value) const;
 
     QSqlDatabase& database() { return m_db; }
     // The name QtSql knows this object by; no two Connection objects of a process share one.
@@ -136,6 +149,7 @@ private:
     qint64 run(const QString& sql);
     void rollbackStep();
     void rollbackQuietly();
+    void settleRecordsets(bool keepRows);
 
     QString m_name;
     QString m_connectionString;

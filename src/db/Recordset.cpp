@@ -2,12 +2,15 @@
 
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "db/OdbcStatement.h"
 #include "db/StatementLog.h"
 
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSqlResult>
+#include <algorithm>
 
 namespace lostrand {
 
@@ -97,12 +100,19 @@ void Recordset::open(const QString& sql, Connection& connection, CursorType, Loc
 
 // The new-part loop opens the queue with the same statement for every part it makes. On the
 // embedded engine the statement stays compiled between such opens; reading the text again
-// costs about as much as the look-up itself. Other drivers get every statement as text, as
-// the server expects it.
+// costs about as much as the look-up itself. Through ODBC each open prepares its statement
+// afresh, since a driver may describe a prepared result's columns once (the SQLite ODBC driver
+// does, so a reused one would misread a table made anew); the handle exists only between the
+// preparation and the execution, the one moment it can take the connection's command time-out.
 bool Recordset::execute(const QString& sql)
 {
-    if (m_connection->dialect() != SqlDialect::Sqlite)
-        return m_query->exec(sql);
+    if (m_connection->dialect() != SqlDialect::Sqlite) {
+        m_prepared.clear();
+        if (!m_query->prepare(sql))
+            return false;
+        OdbcStatement::setTimeout(*m_query, m_connection->commandTimeout());
+        return m_query->exec();
+    }
     if (sql != m_prepared) {
         m_prepared.clear();
         if (!m_query->prepare(sql))
@@ -136,6 +146,22 @@ void Recordset::close()
     m_hasCurrent = false;
     m_edit = Edit::None;
     m_changes.clear();
+}
+
+QVariant Recordset::driverHandle() const
+{
+    return m_query ? m_query->result()->handle() : QVariant();
+}
+
+void Recordset::letGoOfResults(bool keepRows)
+{
+    if (!m_open || !m_query->isActive())
+        return;
+    Row row;
+    while (keepRows && readNext(row))
+        m_ahead.push_back(std::move(row));
+    m_exhausted = true;
+    m_query->finish();
 }
 
 bool Recordset::fetch(Row& row)
@@ -302,16 +328,48 @@ QString Recordset::updateStatement() const
     for (auto it = m_changes.constBegin(); it != m_changes.constEnd(); ++it)
         sets.append(m_layout->names.at(it.key()) + QStringLiteral(" = ") + literal(it.value()));
     // Optimistic locking: the row must still hold what was read, or nobody's change is lost.
-    QStringList where;
-    for (int i = 0; i < fieldCount(); ++i) {
-        const QVariant& original = m_current.at(i);
-        if (!original.isValid() || original.isNull())
-            where.append(m_layout->names.at(i) + QStringLiteral(" Is Null"));
-        else
-            where.append(m_layout->names.at(i) + QStringLiteral(" = ") + literal(original));
-    }
     return QStringLiteral("Update %1 Set %2 Where %3")
-        .arg(tableName(), sets.join(QStringLiteral(", ")), where.join(QStringLiteral(" And ")));
+        .arg(tableName(), sets.join(QStringLiteral(", ")), condition(rowValues(false)));
+}
+
+QList<std::pair<int, QVariant>> Recordset::rowValues(bool changed) const
+{
+    QList<std::pair<int, QVariant>> values;
+    for (int i = 0; i < fieldCount(); ++i)
+        values.append({i, changed && m_changes.contains(i) ? m_changes.value(i) : m_current.at(i)});
+    return values;
+}
+
+QString Recordset::condition(const QList<std::pair<int, QVariant>>& values) const
+{
+    QStringList terms;
+    for (const auto& [field, value] : values) {
+        const QString& name = m_layout->names.at(field);
+        if (!value.isValid() || value.isNull())
+            terms.append(name + QStringLiteral(" Is Null"));
+        else
+            terms.append(name + QStringLiteral(" = ") + literal(value));
+    }
+    return terms.join(QStringLiteral(" And "));
+}
+
+// Whether the table now holds the row as written: the added values, or the edited row.
+bool Recordset::rowWritten() const
+{
+    QList<std::pair<int, QVariant>> values;
+    if (m_edit == Edit::Adding) {
+        QList<int> fields = m_changes.keys();
+        std::sort(fields.begin(), fields.end());
+        for (int field : fields)
+            values.append({field, m_changes.value(field)});
+    } else {
+        values = rowValues(true);
+    }
+    Recordset readBack;
+    readBack.open(QStringLiteral("Select * From ") + tableName() + QStringLiteral(" Where ") +
+                      condition(values),
+                  *m_connection);
+    return !readBack.eof();
 }
 
 void Recordset::update()
@@ -324,7 +382,8 @@ void Recordset::update()
     }
     const QString sql = m_edit == Edit::Adding ? insertStatement() : updateStatement();
     const qint64 affected = m_connection->execute(sql);
-    if (affected != 1)
+    // A driver that does not count (-1) leaves it to a read of the row.
+    if (affected != 1 && !(affected < 0 && rowWritten()))
         throw DbError(sql, QStringLiteral("Row cannot be located for updating. Some values may "
                                           "have been changed since it was last read."));
     if (m_edit == Edit::Editing) {

@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <deque>
 #include <memory>
+#include <utility>
 
 class QSqlQuery;
 class QSqlRecord;
@@ -47,6 +48,10 @@ public:
     int state() const { return m_open ? StateOpen : StateClosed; }
     bool isOpen() const { return state() == StateOpen; }
 
+    // The driver's handle of the statement behind the recordset (through ODBC, its statement
+    // handle); invalid when it has none.
+    QVariant driverHandle() const;
+
     bool eof() const;
     void moveNext();
     // The exact number of rows of the result, whatever the position.
@@ -79,7 +84,11 @@ public:
     };
 
 private:
+    friend class Connection;
     using Row = QList<QVariant>;
+    // Ends the statement's results on the connection; the recordset stays open. keepRows: the
+    // rows not fetched yet are read first, else it ends after the rows already read.
+    void letGoOfResults(bool keepRows);
     bool execute(const QString& sql);
     bool fetch(Row& row);
     bool readNext(Row& row);
@@ -87,6 +96,11 @@ private:
     static std::shared_ptr<const FieldLayout> layoutOf(const QSqlRecord& record);
     QString literal(const QVariant& value) const;
     QString updateStatement() const;
+    // The fields of the current row with their values as read, or as changed.
+    QList<std::pair<int, QVariant>> rowValues(bool changed) const;
+    // "A = 1 And B Is Null": the condition of a row that holds these values.
+    QString condition(const QList<std::pair<int, QVariant>>& values) const;
+    bool rowWritten() const;
     QString insertStatement() const;
     QString tableName() const;
     [[noreturn]] void fail(const QString& message) const;

@@ -10,4 +10,11 @@ QString SqlText::quote(const QString& text, SqlDialect dialect)
     return dialect == SqlDialect::SqlServer ? QLatin1Char('N') + quoted : quoted;
 }
 
+QString SqlText::truth(bool value, SqlDialect dialect)
+{
+    if (dialect == SqlDialect::SqlServer)
+        return value ? QStringLiteral("1") : QStringLiteral("0");
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
 } // namespace lostrand

@@ -21,15 +21,21 @@ QString OdbcEnvironment::folder()
 
 void OdbcEnvironment::install()
 {
+    install(QStringLiteral(LOSTRAND_SQLITE_ODBC_DRIVER),
+            QStringLiteral("SQLite3 ODBC driver standing in for SQL Server"));
+}
+
+void OdbcEnvironment::install(const QString& driverPath, const QString& description)
+{
     const QString dir = folder();
     QFile inst(QDir(dir).filePath(QStringLiteral("odbcinst.ini")));
     if (!inst.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw std::runtime_error("cannot write the odbcinst.ini");
     QTextStream out(&inst);
     out << "[SQL Server]\n"
-        << "Description=SQLite3 ODBC driver standing in for SQL Server\n"
-        << "Driver=" << LOSTRAND_SQLITE_ODBC_DRIVER << "\n"
-        << "Setup=" << LOSTRAND_SQLITE_ODBC_DRIVER << "\n";
+        << "Description=" << description << "\n"
+        << "Driver=" << driverPath << "\n"
+        << "Setup=" << driverPath << "\n";
     inst.close();
     QFile ini(QDir(dir).filePath(QStringLiteral("odbc.ini")));
     if (!ini.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -11,8 +11,8 @@ enum class RowToken
 {
     Zero,     // 0
     One,      // 1
-    True,     // the bare word True
-    False,    // the bare word False
+    True,     // the bare word True (1 on SQL Server)
+    False,    // the bare word False (0 on SQL Server)
     Blank,    // ''
     ID,       // the identifier of the part the row belongs to
     K,        // its kind

@@ -23,9 +23,9 @@ QString value(RunState& state, RowToken token, const NewPartValues& v, const New
     case RowToken::One:
         return QStringLiteral("1");
     case RowToken::True:
-        return QStringLiteral("True");
+        return state.cnADO2().truth(true);
     case RowToken::False:
-        return QStringLiteral("False");
+        return state.cnADO2().truth(false);
     case RowToken::Blank:
         return state.qt(QString());
     case RowToken::ID:

@@ -160,12 +160,12 @@ private:
     {
         RunState& s = m_state;
         const PriceItem& item = m_values.item;
-        const qint64 deleted = s.executeTarget(
-            QStringLiteral("Delete From PriceList Where BrandID = ") + s.brandText() +
-            QStringLiteral(" And ") + KindPartKey::terms(s.cnADO2(), item.Kind, item.PartNO));
         // The loop re-reads the queue from its first row; a key whose rows do not go would be
         // read again for ever.
-        if (deleted < 1)
+        if (!s.removeFromTarget(QStringLiteral("PriceList"),
+                                QStringLiteral("Where BrandID = ") + s.brandText() +
+                                    QStringLiteral(" And ") +
+                                    KindPartKey::terms(s.cnADO2(), item.Kind, item.PartNO)))
             throw RunStop(
                 QStringLiteral("the queued rows of %1 were not removed").arg(item.PartNO));
     }

@@ -59,9 +59,8 @@ void BlankPartPurge::purgePart(RunState& state, qint32 partId)
     const QString b = state.brandText();
     const QString p = number(partId);
     // Only the blank rows: a live part that shares the identifier stays.
-    if (state.executeTarget(QStringLiteral("Delete From Pta") + b +
-                            QStringLiteral(" Where PartID = ") + p +
-                            QStringLiteral(" And PartNO = ''")) == 0)
+    if (!state.removeFromTarget(QStringLiteral("Pta") + b, QStringLiteral("Where PartID = ") + p +
+                                                               QStringLiteral(" And PartNO = ''")))
         throw RunStop(QStringLiteral("Blank part %1 of Pta%2 could not be deleted").arg(p, b));
     // A part that keeps this identifier owns the alternate and group rows of it as well.
     if (firstId(state,

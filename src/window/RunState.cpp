@@ -61,6 +61,18 @@ void RunState::openOnTarget(Recordset& recordset, const QString& sql)
     recordset.open(strSQL, cnADO2());
 }
 
+bool RunState::removeFromTarget(const QString& table, const QString& where)
+{
+    const QString rows = table + QLatin1Char(' ') + where;
+    const qint64 deleted = executeTarget(QStringLiteral("Delete From ") + rows);
+    if (deleted >= 0)
+        return deleted > 0;
+    openOnTarget(rsCheck, QStringLiteral("Select * From ") + rows);
+    const bool left = !rsCheck.eof();
+    rsCheck.close();
+    return !left;
+}
+
 void RunState::openOnSource(Recordset& recordset, const QString& sql)
 {
     strSQL = sql;

@@ -75,6 +75,10 @@ struct RunState
     qint64 executeTarget(const QString& sql);
     qint64 executeSource(const QString& sql);
     void openOnTarget(Recordset& recordset, const QString& sql);
+    // Deletes the rows of the target's table that the condition ("Where ...") selects; true
+    // when they are gone. A count the driver does not know (-1, a server set to NOCOUNT) is
+    // settled by reading, on rsCheck, whether any is left; a count of 0 means none went.
+    bool removeFromTarget(const QString& table, const QString& where);
     void openOnSource(Recordset& recordset, const QString& sql);
     // A message box waits on the operator: what both connections have run is written out
     // before it shows, and a failure to write goes to the caller instead of the box.

@@ -1,5 +1,6 @@
 #include "db/Connection.h"
 #include "db/DbError.h"
+#include "db/OdbcDriver.h"
 #include "db/Recordset.h"
 #include "support/OtherWriter.h"
 #include "support/TestDatabase.h"
@@ -11,9 +12,11 @@
 #include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sql.h>
 
 using lostrand::Connection;
 using lostrand::DbError;
+using lostrand::OdbcDriver;
 using lostrand::Recordset;
 using lostrand::SqlDialect;
 using lostrand::test::OtherWriter;
@@ -190,6 +193,41 @@ TEST_F(ConnectionTest, ClosingWithAnOpenTransactionCommitsNothing)
     cn.execute(QStringLiteral("Insert Into T Values( 1, 'a', 1 )"));
     cn.close();
     EXPECT_EQ(TestDatabase::scalar(file, QStringLiteral("Select Count(*) From T")).toInt(), 0);
+}
+
+// A SQL Server driver without multiple active result sets ends no transaction while a
+// statement of the connection has results pending. Through ODBC the layer closes the open
+// recordsets' results first: the driver manager then has no cursor open on their statements.
+// After a commit the recordset still gives every row; after a rollback, which the error path
+// follows by closing it, it ends after the row it had read.
+TEST_F(ConnectionTest, ATransactionThroughOdbcEndsWithNoResultsPending)
+{
+    const std::pair<bool, QStringList> cases[] = {
+        {true, {"a", "b", "c"}},
+        {false, {"a"}},
+    };
+    for (const auto& [commit, walked] : cases) {
+        SCOPED_TRACE(commit ? "commit" : "rollback");
+        Connection cn;
+        cn.setConnectionString(TestDatabase::sqlServerString(file));
+        cn.open();
+        cn.execute(QStringLiteral("Delete From T"));
+        for (const char* name : {"a", "b", "c"})
+            cn.execute(QStringLiteral("Insert Into T Values( 1, '%1', 1 )").arg(name));
+        cn.beginTrans();
+        Recordset rs;
+        rs.open(QStringLiteral("Select Name From T Order By Name"), cn);
+        ASSERT_FALSE(rs.eof());
+        commit ? cn.commitTrans() : cn.rollbackTrans();
+        const SQLHANDLE statement = OdbcDriver::handleOf(rs.driverHandle());
+        ASSERT_NE(statement, nullptr);
+        EXPECT_EQ(SQLCloseCursor(statement), SQL_ERROR) << "a cursor was still open";
+        EXPECT_TRUE(rs.isOpen());
+        QStringList names;
+        for (; !rs.eof(); rs.moveNext())
+            names << rs.text(QStringLiteral("Name"));
+        EXPECT_EQ(names, walked);
+    }
 }
 
 TEST_F(ConnectionTest, TheOpenHookCanFailOneOpen)

@@ -74,3 +74,13 @@ TEST(SqlText, QuotesEveryTextOneWay)
     EXPECT_EQ(SqlText::quote(QStringLiteral("ไก่'s"), SqlDialect::SqlServer),
               QStringLiteral("N'ไก่''s'"));
 }
+
+TEST(SqlText, WritesTruthAsTheWordsExceptOnSqlServer)
+{
+    for (const SqlDialect dialect : {SqlDialect::Sqlite, SqlDialect::Access, SqlDialect::Other}) {
+        EXPECT_EQ(SqlText::truth(true, dialect), QStringLiteral("True"));
+        EXPECT_EQ(SqlText::truth(false, dialect), QStringLiteral("False"));
+    }
+    EXPECT_EQ(SqlText::truth(true, SqlDialect::SqlServer), QStringLiteral("1"));
+    EXPECT_EQ(SqlText::truth(false, SqlDialect::SqlServer), QStringLiteral("0"));
+}

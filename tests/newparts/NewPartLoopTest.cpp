@@ -2,11 +2,15 @@
 
 #include "db/DbError.h"
 #include "newparts/NewPartWriters.h"
+#include "support/UnknownRowCounts.h"
 #include "window/RunStop.h"
+
+#include <optional>
 
 using namespace lostrand;
 using lostrand::test::NewPartsFixture;
 using lostrand::test::TestDatabase;
+using lostrand::test::UnknownRowCounts;
 
 namespace {
 
@@ -195,4 +199,47 @@ TEST_F(NewPartLoopTest, AKeyWhoseRowsDoNotLeaveTheQueueStopsTheRun)
     EXPECT_THROW(run(), RunStop);
     state.cnADO2().rollbackTrans();
     EXPECT_EQ(count("Select Count(*) From Pta7"), 0);
+}
+
+// A delete of the queued rows whose count the driver does not give (-1) is no failure: the
+// loop reads the queue to see the rows gone, and makes every part. Rows that stay (here a
+// trigger keeps them) stop the run whether the count is known or not, instead of being read
+// again for ever.
+TEST_F(NewPartLoopTest, ADeleteWithoutACountIsCheckedByReadingTheQueue)
+{
+    struct Case
+    {
+        const char* name;
+        bool counted;
+        bool rowsStay;
+    };
+    const Case cases[] = {
+        {"counted", true, false},
+        {"not counted", false, false},
+        {"counted, rows kept", true, true},
+        {"not counted, rows kept", false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        makeTarget(QStringLiteral("V.61"));
+        for (const char* number : {"P-1", "P-2", "P-3"})
+            queue(item(QStringLiteral("A"), QString::fromLatin1(number)));
+        if (c.rowsStay)
+            db.create(target.section(QLatin1Char('/'), -1),
+                      {QStringLiteral("Create Trigger KeepQueue Before Delete On PriceList "
+                                      "Begin Select Raise(Ignore); End")});
+        std::optional<UnknownRowCounts> unknown;
+        if (!c.counted)
+            unknown.emplace();
+        if (c.rowsStay) {
+            EXPECT_THROW(run(), RunStop);
+            state.cnADO2().rollbackTrans();
+            EXPECT_EQ(count("Select Count(*) From Pta7"), 0);
+            EXPECT_EQ(count("Select Count(*) From PriceList"), 3);
+        } else {
+            run();
+            EXPECT_EQ(partNumbers(), (QStringList{"A|P-1", "A|P-2", "A|P-3"}));
+            EXPECT_EQ(count("Select Count(*) From PriceList"), 0);
+        }
+    }
 }

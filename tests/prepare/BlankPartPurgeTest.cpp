@@ -2,13 +2,17 @@
 #include "demo/TargetSchema.h"
 #include "support/FakeWindow.h"
 #include "support/TestDatabase.h"
+#include "support/UnknownRowCounts.h"
 #include "window/RunState.h"
+#include "window/RunStop.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace lostrand;
 using lostrand::test::FakeWindow;
 using lostrand::test::TestDatabase;
+using lostrand::test::UnknownRowCounts;
 
 namespace {
 
@@ -121,6 +125,31 @@ TEST_P(BlankPartPurgeTest, BlankPartsGoWithTheirAlternateAndGroupRows)
     EXPECT_EQ(counter(), QStringList{"Pta7:8"}) << "the next new part is numbered 9";
     EXPECT_TRUE(window.history("txtQTY").isEmpty());
     EXPECT_EQ(window.pumps, 0);
+}
+
+// A delete whose count the driver does not give (-1) is checked by reading: the blank parts
+// go as with a count, and a blank part that stays (here a trigger keeps it) stops the purge,
+// which would otherwise select it again for ever.
+TEST_P(BlankPartPurgeTest, ADeleteWithoutACountIsCheckedByReading)
+{
+    for (const bool rowsStay : {false, true}) {
+        SCOPED_TRACE(rowsStay ? "the blank part stays" : "the blank part goes");
+        run({"Delete From Pta7", "Delete From Alt7", "Drop Trigger If Exists KeepParts"});
+        addParts(1, 2);
+        addPart(3, "''");
+        if (rowsStay)
+            run({"Create Trigger KeepParts Before Delete On Pta7 Begin Select Raise(Ignore); End"});
+        const UnknownRowCounts unknown;
+        if (rowsStay) {
+            EXPECT_THROW(purge(), RunStop);
+            state.cnADO2().close();
+            EXPECT_EQ(parts(), QStringList({"1:P1", "2:P2", "3:"}));
+        } else {
+            purge();
+            EXPECT_EQ(parts(), QStringList({"1:P1", "2:P2"}));
+            EXPECT_EQ(alternates(), QStringList({"1", "2"}));
+        }
+    }
 }
 
 TEST_P(BlankPartPurgeTest, TheCounterFollowsTheHighestPartLeft)
