@@ -182,8 +182,10 @@ void Connection::analyzeNewTables()
     requireOpen(QStringLiteral("ANALYZE"));
     if (m_dialect != SqlDialect::Sqlite)
         return;
-    for (const QString& table : tablesWithoutStatistics())
-        write(QStringLiteral("ANALYZE \"%1\"").arg(table));
+    const QStringList tables = tablesWithoutStatistics();
+    if (!tables.isEmpty())
+        joinGroup();
+    analyze(tables);
     // A table that fills during the run gets its statistics as soon as a group that wrote its
     // first rows is written out: the staging table is empty when a run starts and at every
     // reconnect, and its read-backs would scan the whole queue until then.
@@ -315,14 +317,27 @@ void Connection::settleGroup()
 {
     if (!m_group || m_inTransaction || !m_group->isDue())
         return;
-    if (m_analyzeAtWriteOut) {
-        for (const QString& table : tablesWithoutStatistics()) {
-            const QString sql = QStringLiteral("ANALYZE \"%1\"").arg(table);
-            StatementLog::record(m_logName, StatementLog::Kind::Execute, sql);
-            run(sql);
-        }
-    }
+    if (m_analyzeAtWriteOut)
+        analyze(tablesWithoutStatistics());
     m_group->writeOut();
+}
+
+void Connection::joinGroup()
+{
+    if (!m_group)
+        return;
+    settleGroup();
+    m_group->join();
+}
+
+// Inside the open group, if any: the analysis goes out with the writes before it.
+void Connection::analyze(const QStringList& tables)
+{
+    for (const QString& table : tables) {
+        const QString sql = QStringLiteral("ANALYZE \"%1\"").arg(table);
+        StatementLog::record(m_logName, StatementLog::Kind::Execute, sql);
+        run(sql);
+    }
 }
 
 qint64 Connection::dataVersion()
@@ -357,16 +372,8 @@ void Connection::requireOpen(const QString& sql) const
 qint64 Connection::execute(const QString& sql)
 {
     requireOpen(sql);
-    return write(sql);
-}
-
-qint64 Connection::write(const QString& sql)
-{
     StatementLog::record(m_logName, StatementLog::Kind::Execute, sql);
-    if (m_group) {
-        settleGroup();
-        m_group->join();
-    }
+    joinGroup();
     const qint64 counted = run(sql);
     return rowCountHook() ? rowCountHook()(sql, counted) : counted;
 }
@@ -414,8 +421,7 @@ void Connection::beginTrans()
         throw DbError(sql, QStringLiteral("A transaction is already open on this connection."));
     if (m_group) {
         StatementLog::record(m_logName, StatementLog::Kind::Begin, sql);
-        settleGroup();
-        m_group->join();
+        joinGroup();
         run(QStringLiteral("SAVEPOINT ") + PartSavepoint);
     } else {
         transactionStep(StatementLog::Kind::Begin, sql, &QSqlDatabase::transaction);

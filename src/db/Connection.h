@@ -134,9 +134,11 @@ private:
     void openOdbc();
     void resetDatabase();
     void runSqliteSetting(const QString& sql);
-    qint64 write(const QString& sql);
     // Writes out a group that has held the lock long enough, between two transactions.
     void settleGroup();
+    // Before a write: a due group is written out and a group is opened when none is.
+    void joinGroup();
+    void analyze(const QStringList& tables);
     // After a failure: the engine ends its transaction itself after some, and the group
     // with it.
     void noteFailure();
